@@ -11,9 +11,12 @@ std::string sansEspaces(const std::string& s);
 // Remove leading and trailing blanks in place; the short form also keeps at most 120 characters.
 void supprimerBlancsExtremesCourte(std::string& s);
 void supprimerBlancsExtremes(std::string& s);
-// Replaces every occurrence of the motif (its first 10 characters) by the replacement.
+// Replaces every occurrence of the motif (its first 10 characters) by the replacement, searching
+// again from the start after each one; an empty motif changes nothing, and a replacement that
+// holds the motif replaces each occurrence once.
 void remplacerTout(std::string& s, const std::string& motif, const std::string& remplacement);
-// Deletes every character of s that belongs to the set.
+// Deletes every character of s that belongs to the set; the short form first keeps at most 120
+// characters.
 void supprimerCaracteresCourte(std::string& s, const Ensemble256& ensemble);
 void supprimerCaracteres(std::string& s, const Ensemble256& ensemble);
 // The set of the given characters.

@@ -1,7 +1,7 @@
 #pragma once
 // Plane geometry in world coordinates (y up). Angles in degrees, except arcCosinus (radians).
 // Functions that can fail set their flag to true and leave their results unwritten; on success
-// the flag is set to false.
+// the flag is set to false. A result that would not be finite (NaN input, overflow) is a failure.
 
 double distance(double x1, double y1, double x2, double y2);
 double norme(double dx, double dy);
@@ -48,5 +48,6 @@ double angleSommet(bool& invalide, double ax, double ay, double ox, double oy, d
                    double by);
 // The angle from u to v, 0..360.
 double angleOriente(bool& invalide, double ux, double uy, double vx, double vy);
-// Number of the graduation nearest to (x, y) on the line from (x0, y0) with step (dx, dy).
+// Number of the graduation nearest to (x, y) on the line from (x0, y0) with step (dx, dy), a step
+// of any length; 0 for a null step or a NaN, clamped to ±10⁹ far away.
 int rangSurGraduation(double x0, double y0, double dx, double dy, double x, double y);
