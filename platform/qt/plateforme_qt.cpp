@@ -1,0 +1,97 @@
+#include "platform/qt/plateforme_qt.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <array>
+
+#include "platform/jpeg/jpeg.h"
+#include "platform/qt/image_qt.h"
+#include "platform/qt/unicode.h"
+
+namespace {
+
+// Shows a box over the whole application and gives the focus back to the control that had it,
+// as the pupil was typing there before the message.
+QMessageBox::StandardButton executerBoite(QMessageBox& boite)
+{
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    boite.setWindowModality(Qt::ApplicationModal);
+    boite.exec();
+    if (focus) focus->setFocus();
+    return boite.standardButton(boite.clickedButton());
+}
+
+// The desktops' calculators, in the order they are looked for.
+constexpr std::array<const char*, 6> calculatrices = {
+    "gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"};
+
+}  // namespace
+
+void PlateformeQt::afficherMessage(const std::string& texte, const std::string& titre)
+{
+    QMessageBox boite(QMessageBox::NoIcon, versUnicode(titre), versUnicode(texte), QMessageBox::Ok,
+                      QApplication::activeWindow());
+    executerBoite(boite);
+}
+
+bool PlateformeQt::demanderOuiNon(const std::string& texte, const std::string& titre)
+{
+    QMessageBox boite(QMessageBox::Question, versUnicode(titre), versUnicode(texte),
+                      QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    return executerBoite(boite) == QMessageBox::Yes;
+}
+
+void PlateformeQt::bip(unsigned) { QApplication::beep(); }
+
+bool PlateformeQt::positionCurseur(TPoint& point)
+{
+    const QPoint p = QCursor::pos();
+    point = {p.x(), p.y()};
+    return true;
+}
+
+void PlateformeQt::placerCurseur(int x, int y) { QCursor::setPos(x, y); }
+
+TRect PlateformeQt::rectangleBureau()
+{
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (!ecran) return {0, 0, 800, 600};
+    const QRect r = ecran->geometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+std::unique_ptr<Image> PlateformeQt::chargerJpeg(const std::string& chemin)
+{
+    const std::optional<TimageRvb> rvb = lireJpeg(chemin);
+    if (!rvb) return nullptr;
+    // A view on the decoded rows, converted into an image that owns its pixels; RGB32 is what
+    // painting copies fastest.
+    const QImage vue(rvb->pixels.data(), rvb->largeur, rvb->hauteur, rvb->largeur * 3,
+                     QImage::Format_RGB888);
+    QImage image = vue.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) return nullptr;
+    return std::make_unique<ImageQt>(std::move(image));
+}
+
+bool PlateformeQt::ouvrirDocument(const std::string& chemin)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(versUnicode(chemin)));
+}
+
+bool PlateformeQt::lancerCalculatrice()
+{
+    for (const char* nom : calculatrices) {
+        const QString programme = QStandardPaths::findExecutable(QString::fromLatin1(nom));
+        if (!programme.isEmpty()) return QProcess::startDetached(programme, {});
+    }
+    return false;
+}
+
+std::string PlateformeQt::repertoireSysteme() { return "/usr/bin/"; }

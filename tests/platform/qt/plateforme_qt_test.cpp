@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/qt/image_qt.h"
+#include "platform/qt/plateforme_qt.h"
+
+// Message boxes and questions wait for the pupil: only the services that return at once are
+// tested here.
+namespace {
+
+std::string donnee(const char* nom)
+{
+    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "donnees" / nom).string();
+}
+
+// Puts PATH back as it was, whatever the test did with it.
+class CheminSauve {
+public:
+    CheminSauve() : ancien_(qgetenv("PATH")) {}
+    ~CheminSauve() { qputenv("PATH", ancien_); }
+
+private:
+    QByteArray ancien_;
+};
+
+void ecrireScript(const QString& chemin, const QString& corps)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("#!/bin/sh\n%1\n").arg(corps).toUtf8());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+}  // namespace
+
+TEST(PlateformeQt, uneImageJpegArriveAvecSaTailleEtSesCouleurs)
+{
+    struct Cas {
+        const char* nom;
+        int largeur, hauteur;
+        QPoint point;
+        QColor couleur;
+    };
+    const Cas cas[] = {
+        {"rouge_bleu.jpg", 16, 8, {2, 4}, Qt::red},
+        {"rouge_bleu.jpg", 16, 8, {13, 4}, Qt::blue},
+        {"quartiers.jpg", 32, 32, {24, 8}, Qt::green},
+        {"quartiers.jpg", 32, 32, {24, 24}, Qt::white},
+        {"gris.jpg", 12, 6, {6, 5}, Qt::white},
+        {"progressif.jpg", 8, 16, {4, 12}, Qt::yellow},
+    };
+    PlateformeQt p;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const std::unique_ptr<Image> image = p.chargerJpeg(donnee(c.nom));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->Width(), c.largeur);
+        EXPECT_EQ(image->Height(), c.hauteur);
+        const QColor lu = static_cast<const ImageQt&>(*image).qimage().pixelColor(c.point);
+        EXPECT_NEAR(lu.red(), c.couleur.red(), 10);
+        EXPECT_NEAR(lu.green(), c.couleur.green(), 10);
+        EXPECT_NEAR(lu.blue(), c.couleur.blue(), 10);
+    }
+}
+
+TEST(PlateformeQt, unFichierQuiNEstPasUneImageNeDonneRien)
+{
+    PlateformeQt p;
+    for (const char* nom : {"tronque.jpg", "vide.jpg", "texte.jpg", "cmjn.jpg", "absent.jpg"})
+        EXPECT_EQ(p.chargerJpeg(donnee(nom)), nullptr) << nom;
+}
+
+TEST(PlateformeQt, laCalculatriceEstLaPremiereTrouveeSurLeChemin)
+{
+    const CheminSauve sauve;
+    PlateformeQt p;
+    QTemporaryDir vide;
+    ASSERT_TRUE(vide.isValid());
+    qputenv("PATH", QFile::encodeName(vide.path()));
+    EXPECT_FALSE(p.lancerCalculatrice());
+
+    // Two calculators installed: kcalc comes before xcalc in the order searched.
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString marque = dossier.filePath(QStringLiteral("lancee"));
+    for (const QString& nom : {QStringLiteral("xcalc"), QStringLiteral("kcalc")})
+        ecrireScript(dossier.filePath(nom), QStringLiteral("echo %1 > '%2'").arg(nom, marque));
+    qputenv("PATH", QFile::encodeName(dossier.path()));
+    EXPECT_TRUE(p.lancerCalculatrice());
+    QFile lancee(marque);
+    for (int i = 0; i < 500 && !(lancee.exists() && lancee.size() > 0); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(lancee.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lancee.readAll().trimmed(), QByteArray("kcalc"));
+}
+
+TEST(PlateformeQt, servicesDuSysteme)
+{
+    PlateformeQt p;
+    EXPECT_EQ(p.repertoireSysteme(), "/usr/bin/");
+
+    // The desktop rectangle's right and bottom lie just past the screen, as the program counts.
+    const QRect ecran = QGuiApplication::primaryScreen()->geometry();
+    const TRect bureau = p.rectangleBureau();
+    EXPECT_EQ(bureau, (TRect{ecran.x(), ecran.y(), ecran.x() + ecran.width(), ecran.y() + ecran.height()}));
+
+    p.placerCurseur(37, 21);
+    TPoint curseur;
+    ASSERT_TRUE(p.positionCurseur(curseur));
+    EXPECT_EQ(curseur, (TPoint{37, 21}));
+}
