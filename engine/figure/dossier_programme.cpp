@@ -1,0 +1,3 @@
+#include "engine/figure/dossier_programme.h"
+
+std::string dossierProgramme;

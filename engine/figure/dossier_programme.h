@@ -1,0 +1,7 @@
+#pragma once
+// The program's folder, ending with its separator; every file the program opens is this folder
+// followed by a fixed name. The main window sets it at start.
+
+#include <string>
+
+extern std::string dossierProgramme;

@@ -1,0 +1,150 @@
+#include "engine/figure/figure.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "engine/base/chaine_courte.h"
+#include "engine/base/nombres.h"
+
+namespace {
+
+// The newest first, so that nothing outlives what was created before it.
+void libererObjets(Tfigure& figure)
+{
+    for (int i = figure.nbObjets; i >= 1; --i) libererObjet(figure.objets[i]);
+    figure.nbObjets = 0;
+}
+
+} // namespace
+
+void creerFigure(ZoneDessin* controle, int largeur, int hauteur, std::unique_ptr<Tfigure>& figure)
+{
+    libererFigure(figure);
+    figure = std::make_unique<Tfigure>();
+    figure->controle = controle;
+    figure->largeur = largeur;
+    figure->hauteur = hauteur;
+    reinitialiserFigure(*figure);
+}
+
+void reinitialiserFigure(Tfigure& figure)
+{
+    libererObjets(figure);
+    if (figure.controle) {
+        figure.largeur = figure.controle->ClientWidth();
+        figure.hauteur = figure.controle->ClientHeight();
+        figure.couleurFond = figure.controle->Color();
+    }
+    figure.fondPeint = true;
+    figure.decalageColonnes = 0;
+    figure.origineX = figure.largeur / 2.0;
+    figure.origineY = figure.hauteur / 2.0;
+    figure.echelle = std::min(figure.largeur, figure.hauteur) / 10.0;
+    figure.fuiteX = 0.4;
+    figure.fuiteY = 0.4;
+    figure.couleurAxes = 0x0000FF;
+    figure.axesVisibles = false;
+    figure.pasX = 1.0;
+    figure.pasY = 1.0;
+    figure.grilleCarree = true;
+    figure.graduationX = 3.0;
+    figure.graduationY = 3.0;
+    figure.axesCaches = false;
+    figure.etiquetteGraduationX = "3";
+    figure.etiquetteGraduationY = "3";
+    figure.etiquetteAxeX = "x";
+    figure.etiquetteAxeY = "y";
+    figure.etiquetteOrigine = "0";
+    figure.objetSaisi = 0;
+    for (int t = 1; t <= nbOutilsMax; ++t) initialiserOutil(figure.outils[t], t);
+    figure.nbOutils = 0;
+    figure.rayonsLies = false;
+    // The snap list holds indices into the table just emptied: kept, they would designate
+    // whatever the next figure puts at those places.
+    figure.nbPointsAimantes = 0;
+    figure.indiceDiagramme = 0;
+    figure.indiceDamier = 0;
+    figure.sourisInactive = false;
+    calculerFenetre(figure);
+}
+
+void libererFigure(std::unique_ptr<Tfigure>& figure)
+{
+    if (!figure) return;
+    // Only the objects need freeing in order; the control may already be gone at shut-down.
+    libererObjets(*figure);
+    figure.reset();
+}
+
+void repeindreFigure(Tfigure& figure)
+{
+    if (figure.controle && figure.controle->Visible()) figure.controle->Repaint();
+}
+
+int versPixelX(const Tfigure& figure, double x)
+{
+    // In extended precision, as the program always computed it, before the rounding.
+    const long double p = static_cast<long double>(x) * figure.echelle + figure.origineX;
+    return arrondi(static_cast<double>(p));
+}
+
+int versPixelY(const Tfigure& figure, double y)
+{
+    const long double p = figure.origineY - static_cast<long double>(y) * figure.echelle;
+    return arrondi(static_cast<double>(p));
+}
+
+double versMondeX(const Tfigure& figure, double px)
+{
+    return (px - figure.origineX) / figure.echelle;
+}
+
+double versMondeY(const Tfigure& figure, double py)
+{
+    return (figure.origineY - py) / figure.echelle;
+}
+
+void calculerFenetre(Tfigure& figure)
+{
+    figure.xMin = versMondeX(figure, 2);
+    figure.xMax = versMondeX(figure, figure.largeur - 2);
+    figure.yMin = versMondeY(figure, figure.hauteur - 2);
+    figure.yMax = versMondeY(figure, 2);
+}
+
+int indiceObjet(const Tfigure& figure, const std::string& nom)
+{
+    const std::string_view cherche = std::string_view(nom).substr(0, longueurCourte);
+    for (int i = 1; i <= figure.nbObjets; ++i) {
+        if (figure.objets[i]->nom == cherche) return i;
+    }
+    return 0;
+}
+
+Tobjet* objetDIndice(Tfigure& figure, int indice)
+{
+    if (indice < 1 || indice > figure.nbObjets) return nullptr;
+    return figure.objets[indice].get();
+}
+
+const Tobjet* objetDIndice(const Tfigure& figure, int indice)
+{
+    if (indice < 1 || indice > figure.nbObjets) return nullptr;
+    return figure.objets[indice].get();
+}
+
+Tobjet* objetNomme(Tfigure& figure, const std::string& nom)
+{
+    return objetDIndice(figure, indiceObjet(figure, nom));
+}
+
+const Tobjet* objetNomme(const Tfigure& figure, const std::string& nom)
+{
+    return objetDIndice(figure, indiceObjet(figure, nom));
+}
+
+std::string parametreEnTexte(const Tfigure& figure, int i)
+{
+    if (i < 1 || i > nbParametres) return "0";
+    return reelVersChaine(figure.parametres[i]);
+}
