@@ -12,6 +12,7 @@
 #include <string>
 #include <variant>
 
+#include "engine/figure/tableau.h"
 #include "platform/image.h"
 #include "platform/types.h"
 
@@ -218,8 +219,7 @@ struct TimageInterne {
     int codeLien = 0;
 };
 
-// The records of the composite kinds gain their fields with the composite constructions.
-struct Ttableau {};
+// The records of diagrams, boxes and checkerboards gain their fields with those kinds.
 struct Tdiagramme {};
 struct Tpave {};
 struct Tdamier {};
