@@ -3,10 +3,13 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <QStaticText>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <cmath>
 #include <numbers>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/qt/couleur_qt.h"
@@ -100,6 +103,31 @@ double angleRayon(int x1, int y1, int x2, int y2, int x, int y)
     const double dx = x - (static_cast<double>(x1) + x2) / 2;
     const double dy = (static_cast<double>(y1) + y2) / 2 - y;
     return std::atan2(dy / demiHauteur, dx / demiLargeur) * 180 / std::numbers::pi;
+}
+
+// The painters measure and draw the same pieces of text at every paint; shaping them again each
+// time is most of a page's cost. Laid-out texts are kept by font and text, up to a bound.
+constexpr std::size_t textesRetenusMax = 4096;
+
+std::string cleTexte(const TFont& police, const std::string& texte)
+{
+    std::string cle = police.Name;
+    cle += '\0';
+    cle += std::to_string(police.Size);
+    cle += '\0';
+    cle += static_cast<char>(police.Style);
+    cle += '\0';
+    cle += texte;
+    return cle;
+}
+
+template <typename Valeur>
+const Valeur& retenir(std::unordered_map<std::string, Valeur>& retenus, std::string cle,
+                      const std::function<Valeur()>& calculer)
+{
+    if (auto it = retenus.find(cle); it != retenus.end()) return it->second;
+    if (retenus.size() >= textesRetenusMax) retenus.clear();
+    return retenus.emplace(std::move(cle), calculer()).first->second;
 }
 
 }  // namespace
@@ -271,12 +299,22 @@ void CanevasQt::TextOut(int x, int y, const std::string& texte)
     peintre_.setFont(qfont_);
     peintre_.setPen(versQColor(Font.Color));
     peintre_.setBackgroundMode(Qt::TransparentMode);
-    peintre_.drawText(QPoint(x, y + m.ascent()), q);
+    static std::unordered_map<std::string, QStaticText> textes;
+    const QStaticText& prepare = retenir<QStaticText>(textes, cleTexte(Font, texte), [&] {
+        QStaticText t(q);
+        t.setTextFormat(Qt::PlainText);
+        t.setPerformanceHint(QStaticText::AggressiveCaching);
+        t.prepare(QTransform(), qfont_);
+        return t;
+    });
+    peintre_.drawStaticText(QPoint(x, y), prepare);
 }
 
 int CanevasQt::TextWidth(const std::string& texte)
 {
-    return metriques().horizontalAdvance(texteQt(texte));
+    static std::unordered_map<std::string, int> largeurs;
+    return retenir<int>(largeurs, cleTexte(Font, texte),
+                        [&] { return metriques().horizontalAdvance(texteQt(texte)); });
 }
 
 int CanevasQt::TextHeight(const std::string&)
