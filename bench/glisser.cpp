@@ -4,10 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -86,15 +84,3 @@ BENCHMARK(BM_glisserEtPeindre)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-// Fonts need a GUI application; no display is needed.
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

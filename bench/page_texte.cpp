@@ -3,11 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <array>
-#include <cstdlib>
 #include <string>
 
 #include "engine/text/texte_balise.h"
@@ -50,15 +48,3 @@ void BM_pageEnonce(benchmark::State& state)
 BENCHMARK(BM_pageEnonce)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-// Fonts need a GUI application; no display is needed.
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
