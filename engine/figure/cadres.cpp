@@ -144,7 +144,9 @@ const std::array<TstyleCadre, styleCadreMax + 1> stylesCadres = {{
 
 void enregistrerZone(const Tcadre& c, TzoneCadre zone, double finTexte)
 {
-    if (zone == TzoneCadre::aucune || !listeZonesCourante) return;
+    // A block without a link takes no zone: a zone of code 0 would use up one of the twenty and
+    // hide the links drawn over the block.
+    if (zone == TzoneCadre::aucune || c.codeLien == 0 || !listeZonesCourante) return;
     const double droite = c.x + c.largeur, bas = c.y + c.hauteur;
     struct {
         double gauche, haut, droite, bas;

@@ -1,6 +1,7 @@
 #include "engine/figure/figure.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "engine/base/chaine_courte.h"
@@ -13,6 +14,15 @@ void libererObjets(Tfigure& figure)
 {
     for (int i = figure.nbObjets; i >= 1; --i) libererObjet(figure.objets[i]);
     figure.nbObjets = 0;
+}
+
+// Rounded while still in extended precision: a product a hair off a half would otherwise be
+// rounded onto the half when made a double, then go to its even neighbour. Brought within the
+// range of a double first (arrondi clamps far tighter), a NaN passing through.
+int arrondiEtendu(long double p)
+{
+    constexpr long double horsEcran = 1e15L;
+    return arrondi(static_cast<double>(std::clamp(std::nearbyintl(p), -horsEcran, horsEcran)));
 }
 
 } // namespace
@@ -83,15 +93,12 @@ void repeindreFigure(Tfigure& figure)
 
 int versPixelX(const Tfigure& figure, double x)
 {
-    // In extended precision, as the program always computed it, before the rounding.
-    const long double p = static_cast<long double>(x) * figure.echelle + figure.origineX;
-    return arrondi(static_cast<double>(p));
+    return arrondiEtendu(static_cast<long double>(x) * figure.echelle + figure.origineX);
 }
 
 int versPixelY(const Tfigure& figure, double y)
 {
-    const long double p = figure.origineY - static_cast<long double>(y) * figure.echelle;
-    return arrondi(static_cast<double>(p));
+    return arrondiEtendu(figure.origineY - static_cast<long double>(y) * figure.echelle);
 }
 
 double versMondeX(const Tfigure& figure, double px)

@@ -69,13 +69,13 @@ protected:
         zone.OnPaint = [this] { dessinerFigure(f()); };
     }
 
-    // A block at pixel (80, 90), 80 pixels wide and 36 high, titled "cours", leading to 1013.
-    void poser(int style)
+    // A block at pixel (80, 90), 80 pixels wide and 36 high, titled "cours", leading to the code.
+    void poser(int style, int code = 1013)
     {
         reinitialiserFigure(f());
         Tcadre& c = creerCadre(f(), style, 10, 5, 10, 2)->donneesDe<Tcadre>();
         c.titre = "cours";
-        c.codeLien = 1013;
+        c.codeLien = code;
         zone.peindre();
     }
 };
@@ -115,6 +115,9 @@ TEST_F(Cadres, zonesDesTreizeStyles)
         const TzoneLien& r = z.zones[1];
         EXPECT_EQ((Arguments{r.gauche, r.haut, r.droite, r.bas}), c.zone) << c.style;
         EXPECT_EQ(r.numero, 1013);
+        // Without a link the block takes no zone, so that links drawn over it stay reachable.
+        poser(c.style, 0);
+        EXPECT_EQ(f().zonesLiens.nbZones, 0) << c.style;
     }
 }
 

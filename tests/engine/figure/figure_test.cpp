@@ -44,21 +44,25 @@ TEST(Surface, repereEtFenetreSelonLaTailleDuControle)
 
 TEST_F(SurfaceDeTest, pixelsArrondisAuPairLePlusProche)
 {
-    f().origineX = 0.5;
-    f().origineY = 0.5;
-    f().echelle = 1;
     struct {
-        double monde;
+        double origine, echelle, monde;
         int pixelX, pixelY;
     } const cas[] = {
-        {0, 0, 0},     // 0.5 and 0.5
-        {1, 2, 0},     // 1.5 and -0.5
-        {2, 2, -2},    // 2.5 and -1.5
-        {-1, 0, 2},    // -0.5 and 1.5
-        {-2, -2, 2},   // -1.5 and 2.5
-        {0.2, 1, 0},   // 0.7 and 0.3
+        {0.5, 1, 0, 0, 0},     // 0.5 and 0.5
+        {0.5, 1, 1, 2, 0},     // 1.5 and -0.5
+        {0.5, 1, 2, 2, -2},    // 2.5 and -1.5
+        {0.5, 1, -1, 0, 2},    // -0.5 and 1.5
+        {0.5, 1, -2, -2, 2},   // -1.5 and 2.5
+        {0.5, 1, 0.2, 1, 0},   // 0.7 and 0.3
+        // Products a hair off a half, which a double would round onto it: 0.5000000000000000278,
+        // 134.5000000000000107 and 665.4999999999999893.
+        {0, 5, 0.1, 1, -1},
+        {400, 60, -4.425, 135, 665},
     };
     for (const auto& c : cas) {
+        f().origineX = c.origine;
+        f().origineY = c.origine;
+        f().echelle = c.echelle;
         EXPECT_EQ(versPixelX(f(), c.monde), c.pixelX) << c.monde;
         EXPECT_EQ(versPixelY(f(), c.monde), c.pixelY) << c.monde;
     }
