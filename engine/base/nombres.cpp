@@ -20,16 +20,35 @@ std::string texteNonFini(double x)
     return x < 0 ? "-Inf" : "Inf";
 }
 
-// to_chars writes like printf("%.*f") but ignores the locale, which Qt sets from the
+// The shortest digits that read back as x, cut at `decimales` decimals with halves going up. The
+// double's exact binary value would show its noise from 65536 up (100000.1 is stored as
+// 100000.100000000005820766...). to_chars also ignores the locale, which Qt sets from the
 // environment: a French locale would otherwise put its own comma in the middle of our texts.
-std::string enVirguleFixe(double x, int decimales)
+std::string enDecimales(double x, int decimales)
 {
-    // The largest double has 309 digits before the point.
+    // The longest fixed form, that of -5e-324, has 327 characters.
     std::array<char, 400> tampon{};
-    const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), x,
-                                   std::chars_format::fixed, decimales)
-                         .ptr;
-    return std::string(tampon.data(), fin);
+    const auto fin =
+        std::to_chars(tampon.data(), tampon.data() + tampon.size(), x, std::chars_format::fixed)
+            .ptr;
+    std::string s(tampon.data(), fin);
+    const auto point = s.find('.');
+    const auto coupe = point + 1 + static_cast<std::size_t>(decimales);
+    if (point == std::string::npos || s.size() <= coupe) return s;
+    const bool versLeHaut = s[coupe] >= '5';
+    s.erase(decimales == 0 ? point : coupe);
+    if (!versLeHaut) return s;
+    for (auto i = s.size(); i-- > 0;) {
+        if (s[i] == '.') continue;
+        if (s[i] == '-') break;
+        if (s[i] != '9') {
+            ++s[i];
+            return s;
+        }
+        s[i] = '0';
+    }
+    s.insert(s.starts_with('-') ? 1 : 0, "1");
+    return s;
 }
 
 // Zeros after the point say nothing; zeros of an integer do, so a text without a point keeps them.
@@ -77,7 +96,7 @@ std::string formeArrondie(double a, int decimales)
     const double produit = a * p;
     const double t = std::trunc(produit);
     const double valeur = (produit - t < 0.5 ? t : t + 1) / p;
-    std::string s = enVirguleFixe(valeur, decimales);
+    std::string s = enDecimales(valeur, decimales);
     supprimerZerosDecimaux(s);
     return s;
 }
@@ -130,7 +149,8 @@ bool estNombreBienForme(std::string_view s)
 std::string reelVersChaine(double x)
 {
     if (!std::isfinite(x)) return texteNonFini(x);
-    std::string s = enVirguleFixe(x, x == std::trunc(x) ? 0 : 11);
+    // An integer has no point in its shortest form: it keeps its zeros.
+    std::string s = enDecimales(x, 11);
     supprimerZerosDecimaux(s);
     // Zero itself, negative zero included, is "0"; a tiny negative value keeps its sign ("-0").
     if (x == 0) return "0";

@@ -6,8 +6,8 @@
 
 #include "platform/types.h"
 
-// "." as separator: 2.5 gives "2.5", 100 gives "100", 1e-12 and -1e-12 give "0"; NaN and the
-// infinities give "NaN", "Inf" and "-Inf".
+// "." as separator, at most 11 decimals: 2.5 gives "2.5", 100 gives "100", 1e-12 gives "0" and
+// -1e-12 "-0"; NaN and the infinities give "NaN", "Inf" and "-Inf".
 std::string reelVersChaine(double x);
 // The formatter every chapter uses: "," as separator, at most 120 characters.
 std::string reelVersTexte(double x);

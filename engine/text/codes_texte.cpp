@@ -1,6 +1,7 @@
 #include <array>
 #include <span>
 
+#include "engine/base/chaines.h"
 #include "engine/text/codes_police.h"
 #include "engine/text/etat_texte.h"
 #include "engine/text/primitives.h"
@@ -109,7 +110,9 @@ void codeExposant(TetatTexte& etat, char)
 
 void codeIndice(TetatTexte& etat, char)
 {
-    const std::string partie = etat.lireJusqua("$1");
+    // Drawn as plain characters: a minus that the exchange turned into "$-" is a minus again.
+    std::string partie = etat.lireJusqua("$1");
+    remplacerTout(partie, "$-", "-");
     Canevas& k = etat.canevas;
     const int taille = k.Font.Size;
     k.Font.Size = tailleBornee(taille - 2);

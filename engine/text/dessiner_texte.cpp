@@ -145,7 +145,7 @@ void dessinerSegmentTexte(Canevas& canevas, int x, int y, const std::string& seg
         const std::size_t fin = etoile == std::string::npos ? segment.size() : etoile;
         const std::string morceau = segment.substr(debut, fin - debut);
         if (!morceau.empty()) canevas.TextOut(plume, y, morceau);
-        // Measuring text costs as much as drawing it: the last piece needs no width.
+        // Measuring text costs as much as drawing it: the last run needs no width.
         if (etoile == std::string::npos) return;
         if (!morceau.empty()) plume = decaler(plume, canevas.TextWidth(morceau));
         const int xc = decaler(plume, canevas.TextWidth(" "));

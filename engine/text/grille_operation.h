@@ -48,8 +48,9 @@ struct TtermesOperation {
     int decimales = 0;
 };
 
-// Splits the text (blanks removed) at each separator and scales the terms. False when a term is
-// not a non-negative decimal number or a scaled term does not fit in 32 bits.
+// Splits the text (blanks removed) at each separator and scales the terms by their digits. False
+// when a term is not a non-negative decimal number, has more than 9 decimals, or a scaled term
+// does not fit in 32 bits.
 bool lireTermesOperation(const std::string& texte, char separateur, TtermesOperation& termes);
 // The digits of a scaled value, with zeros in front up to the units digit: 5 with 2 decimals
 // is "005", shown 0,05.

@@ -5,7 +5,7 @@
 //
 // What these layouts cannot show draws nothing: a text that is not made of non-negative decimal
 // numbers, more than 10 terms, a subtraction that is not of two terms with the first the larger,
-// and values that, once scaled to whole numbers, do not fit in 32 bits.
+// more than 9 decimals, and values that, once scaled to whole numbers, do not fit in 32 bits.
 
 #include <string>
 

@@ -1,15 +1,15 @@
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "engine/base/chaines.h"
-#include "engine/base/nombres.h"
 #include "engine/text/grille_operation.h"
 
 namespace {
 
-constexpr double toleranceEntier = 1e-10;
 constexpr std::int64_t max32 = std::numeric_limits<std::int32_t>::max();
+// 10^9 is the largest scale a 32-bit value holds.
+constexpr std::size_t decimalesMax = 9;
+constexpr std::size_t chiffres32Bits = 10;
 
 // Digits with at most one "," or "." among them: no sign, no exponent, nothing else.
 bool estDecimalPositif(const std::string& s)
@@ -23,14 +23,33 @@ bool estDecimalPositif(const std::string& s)
     return chiffres > 0 && separateurs <= 1;
 }
 
-bool estEntier(double t)
+// A term as the digits of its integer and decimal parts, the final zeros of the decimals left
+// out: scaling it is appending zeros, which a double times 10 cannot do exactly ("6558,02").
+struct TtermeLu {
+    std::string chiffres;
+    std::size_t decimales;
+};
+
+TtermeLu couperTerme(const std::string& terme)
 {
-    return std::fabs(t - std::nearbyint(t)) <= toleranceEntier;
+    const std::size_t separateur = terme.find_first_of(",.");
+    if (separateur == std::string::npos) return {terme, 0};
+    std::string decimales = terme.substr(separateur + 1);
+    decimales.erase(decimales.find_last_not_of('0') + 1);
+    return {terme.substr(0, separateur) + decimales, decimales.size()};
 }
 
-bool depasse32Bits(double t)
+// The value of a digit string when it fits in 32 bits.
+bool valeur32Bits(const std::string& chiffres, std::int64_t& valeur)
 {
-    return t > static_cast<double>(max32);
+    const std::size_t premier = chiffres.find_first_not_of('0');
+    if (premier == std::string::npos) {
+        valeur = 0;
+        return true;
+    }
+    if (chiffres.size() - premier > chiffres32Bits) return false;
+    valeur = std::stoll(chiffres.substr(premier));
+    return tientSur32Bits(valeur);
 }
 
 }  // namespace
@@ -43,28 +62,28 @@ bool tientSur32Bits(std::int64_t valeur)
 bool lireTermesOperation(const std::string& texte, char separateur, TtermesOperation& termes)
 {
     const std::string s = sansEspaces(texte);
-    std::vector<double> lus;
+    std::vector<TtermeLu> lus;
     for (std::size_t debut = 0;;) {
         const std::size_t fin = s.find(separateur, debut);
         const std::string morceau = s.substr(debut, fin == std::string::npos ? fin : fin - debut);
         if (!estDecimalPositif(morceau)) return false;
-        lus.push_back(chaineVersReel(morceau));
+        lus.push_back(couperTerme(morceau));
         if (fin == std::string::npos) break;
         debut = fin + 1;
     }
 
-    // Every term is multiplied by 10 until all are whole: they share one scale. A term still not
-    // whole beyond 32 bits is out of reach, which also ends the loop.
-    int decimales = 0;
-    while (!std::all_of(lus.begin(), lus.end(), estEntier)) {
-        if (std::any_of(lus.begin(), lus.end(), depasse32Bits)) return false;
-        for (double& t : lus) t *= 10;
-        ++decimales;
-    }
-    if (std::any_of(lus.begin(), lus.end(), depasse32Bits)) return false;
+    // All terms share the scale of the one with the most decimals.
+    std::size_t decimales = 0;
+    for (const TtermeLu& t : lus) decimales = std::max(decimales, t.decimales);
+    if (decimales > decimalesMax) return false;
     termes.valeurs.clear();
-    for (const double t : lus) termes.valeurs.push_back(static_cast<std::int64_t>(std::nearbyint(t)));
-    termes.decimales = decimales;
+    for (const TtermeLu& t : lus) {
+        std::int64_t valeur = 0;
+        if (!valeur32Bits(t.chiffres + std::string(decimales - t.decimales, '0'), valeur))
+            return false;
+        termes.valeurs.push_back(valeur);
+    }
+    termes.decimales = static_cast<int>(decimales);
     return true;
 }
 

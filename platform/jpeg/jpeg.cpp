@@ -28,13 +28,27 @@ TdecodageJpeg& decodage(j_common_ptr info) { return *reinterpret_cast<TdecodageJ
 
 [[noreturn]] void abandonner(j_common_ptr info) { std::longjmp(decodage(info).retour, 1); }
 
+// A progressive Huffman picture is read whole before its first row. Once the last scan of every
+// coefficient has begun, reaching the end of the data is the same look-ahead as in the rows of a
+// sequential picture: a scan really short of data still reports a marker hit.
+bool dernieresPassesCommencees(const jpeg_decompress_struct& info)
+{
+    if (!info.progressive_mode || info.arith_code || !info.coef_bits) return false;
+    for (int c = 0; c < info.num_components; ++c)
+        for (int k = 0; k < DCTSIZE2; ++k)
+            if (info.coef_bits[c][k] != 0) return false;
+    return true;
+}
+
 // Warnings stay silent, except those saying the data ran out: the rows after that point would
 // be made up, and a picture with a grey bottom is worse than no picture.
 void noterMessage(j_common_ptr info, int niveau)
 {
     if (niveau >= 0) return;
     const int code = info->err->msg_code;
-    if (code == JWRN_HIT_MARKER || (code == JWRN_JPEG_EOF && !decodage(info).finToleree))
+    const TdecodageJpeg& d = decodage(info);
+    if (code == JWRN_HIT_MARKER ||
+        (code == JWRN_JPEG_EOF && !d.finToleree && !dernieresPassesCommencees(d.info)))
         abandonner(info);
 }
 

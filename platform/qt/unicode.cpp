@@ -26,14 +26,18 @@ std::string depuisUnicode(const QString& texte)
 {
     std::string resultat;
     resultat.reserve(static_cast<std::size_t>(texte.size()));
-    for (QChar q : texte) {
-        const char16_t u = q.unicode();
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const char16_t u = texte.at(i).unicode();
+        // A sign beyond the first 65536 comes as two halves: one sign, one '?'.
+        if (texte.at(i).isHighSurrogate() && i + 1 < texte.size() &&
+            texte.at(i + 1).isLowSurrogate())
+            ++i;
         char octet = '?';
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             octet = static_cast<char>(u);
         } else {
-            for (std::size_t i = 0; i < plage80.size(); ++i)
-                if (plage80[i] == u) octet = static_cast<char>(0x80 + i);
+            for (std::size_t k = 0; k < plage80.size(); ++k)
+                if (plage80[k] == u) octet = static_cast<char>(0x80 + k);
         }
         resultat.push_back(octet);
     }

@@ -52,6 +52,10 @@ TEST(AdditionPosee, ChiffresRetenuesEtVirgules)
         {"999+1+1",
          {"", "    9 9 9", "+       1", "+       1", "  1 0 0 1"},
          {"    1 1"}},
+        // Scaled from their digits: 6558,02 is no whole number of hundredths as a double.
+        {"6558,02+1", {"", "  6 5 5 8,0 2", "+       1,0 0", "  6 5 5 9,0 2"}, {}},
+        {"123456,01+0,5",
+         {"", "  1 2 3 4 5 6,0 1", "+           0,5 0", "  1 2 3 4 5 6,5 1"}, {}},
     };
     for (const TcasOperation& c : cas) {
         CanevasEnregistre k;
@@ -99,6 +103,7 @@ TEST(SoustractionPosee, EmpruntsParAdditionsEgales)
         {"40-2,5", {"", "  4 0,0", "-   2,5", "", "  3 7,5"}, {"", "   1 1", "", "  1 1"}},
         {"58-23", {"", "  5 8", "- 2 3", "", "  3 5"}, {}},
         {"7-7", {"", "  7", "- 7", "", "  0"}, {}},
+        {"6558,11-0,1", {"", "  6 5 5 8,1 1", "-       0,1 0", "", "  6 5 5 8,0 1"}, {}},
     };
     for (const TcasOperation& c : cas) {
         CanevasEnregistre k;
@@ -167,7 +172,7 @@ TEST(OperationsPosees, RienNEstDessine)
         "", "+", "1+", "1+-2", "a+b", "1,5,2+3", "1e3+2", "-4+5",
         "1+1+1+1+1+1+1+1+1+1+1",       // eleven terms
         "2147483647+1",                // the sum needs 33 bits
-        "3000000000+0", "21474836,48+0",
+        "3000000000+0", "21474836,48+0", "1+0,0000000001",
     };
     for (const char* a : additions) {
         CanevasEnregistre k;

@@ -256,6 +256,13 @@ TEST(DessinerTexte, ExposantEtIndice)
     EXPECT_EQ(i[1].font.Size, 10);
     EXPECT_EQ(i[2].font.Size, 12);
     EXPECT_EQ(i[2].arguments, (std::vector<int>{8 + 21, 100}));
+
+    // A minus in the subscript shows as a minus, not as the code the exchange made of it.
+    CanevasEnregistre moins;
+    dessiner(moins, "u$2n-1$1", 0, 100);
+    const std::vector<Appel> m = textesDessines(moins);
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[1].texte, "n-1");
 }
 
 // After a nested part the text goes on in the call's own font: an earlier "$g" is forgotten.

@@ -21,4 +21,5 @@ TEST(Unicode, lesSignesDuProgrammeTraversentDansLesDeuxSens)
     EXPECT_EQ(versUnicode("Énoncé"), QString::fromUtf8(u8"Énoncé"));
     const QString nonCodable = QStringLiteral("x") + QChar(0x2260) + QStringLiteral("y");
     EXPECT_EQ(depuisUnicode(nonCodable), std::string("x?y"));
+    EXPECT_EQ(depuisUnicode(QString::fromUtf8(u8"x\U0001F600y")), std::string("x?y"));
 }
