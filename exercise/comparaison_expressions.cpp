@@ -36,11 +36,13 @@ bool egales(const Texpression& reponse, const Texpression& attendu, double toler
     return std::fabs(reponse.valeur - attendu.valeur) < tolerance;
 }
 
-bool egalesAuPoint(Texpression& reponse, Texpression& attendu, double x, double y, double tolerance)
+bool egalesAuPoint(Texpression& reponse, Texpression& attendu, double x, double y, double z,
+                   double tolerance)
 {
     for (Texpression* e : {&reponse, &attendu}) {
         e->valeursVariables[0] = x;
         e->valeursVariables[1] = y;
+        e->valeursVariables[2] = z;
         evaluerExpression(*e);
     }
     return egales(reponse, attendu, tolerance);
@@ -53,15 +55,21 @@ bool memesValeurs(Texpression& reponse, Texpression& attendu, double tolerance)
         return egales(reponse, attendu, tolerance);  // both constants were evaluated when built
     case 1:
         for (int x = -5; x <= 5; ++x)
-            if (!egalesAuPoint(reponse, attendu, x, 0, tolerance)) return false;
+            if (!egalesAuPoint(reponse, attendu, x, 0, 0, tolerance)) return false;
         return true;
     case 2:
         for (int x = -4; x <= 4; ++x)
             for (int y = -4; y <= 4; ++y)
-                if (!egalesAuPoint(reponse, attendu, x, y, tolerance)) return false;
+                if (!egalesAuPoint(reponse, attendu, x, y, 0, tolerance)) return false;
         return true;
     default:
-        return true;  // three variables or more: no values are compared
+        // Three variables: compared at the 343 points with every coordinate among -3 to 3, so
+        // that "x" is not taken for "x+y+z".
+        for (int x = -3; x <= 3; ++x)
+            for (int y = -3; y <= 3; ++y)
+                for (int z = -3; z <= 3; ++z)
+                    if (!egalesAuPoint(reponse, attendu, x, y, z, tolerance)) return false;
+        return true;
     }
 }
 

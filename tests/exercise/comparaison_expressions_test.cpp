@@ -51,9 +51,11 @@ TEST(ComparerExpressions, ValeursEgalesOuDifferentes)
         {"3", "2", "", genreExpression, comparaisonValeursDifferentes},
         {"2pi", "pi+pi", "", genreExpressionLibre, comparaisonJuste},
         {"pi+pi", "2pi", "", genreExpressionLibre, comparaisonJuste},
-        // Three variables and more: no values are compared.
-        {"x+y+z", "x", "xyz", genreExpressionLibre, comparaisonJuste},
-        {"x+y+z", "x", "xyzt", genreExpressionLibre, comparaisonJuste},
+        // Three variables: compared at the points -3 to 3 of each.
+        {"x+y+z", "x", "xyz", genreExpressionLibre, comparaisonValeursDifferentes},
+        {"x+y+z", "z+x+y", "xyz", genreExpressionLibre, comparaisonJuste},
+        {"x(y+z)", "xy+xz", "xyz", genreExpressionLibre, comparaisonJuste},
+        {"x+y+z", "x", "xyzt", genreExpressionLibre, comparaisonValeursDifferentes},
     });
 }
 
