@@ -12,6 +12,7 @@
 #include <string>
 #include <variant>
 
+#include "engine/figure/damier.h"
 #include "engine/figure/tableau.h"
 #include "platform/image.h"
 #include "platform/types.h"
@@ -219,10 +220,9 @@ struct TimageInterne {
     int codeLien = 0;
 };
 
-// The records of diagrams, boxes and checkerboards gain their fields with those kinds.
+// The records of diagrams and boxes gain their fields with those kinds.
 struct Tdiagramme {};
 struct Tpave {};
-struct Tdamier {};
 
 // 31: measure in degrees.
 struct TcoteAngle {

@@ -58,3 +58,5 @@ void tracerDemiDroiteFenetre(const Tfigure& figure, Canevas& canevas, TColor cou
 
 // The square grid, then, unless they are hidden, the two axes and their five labels.
 void dessinerAxes(const Tfigure& figure, Canevas& canevas);
+// The surface's checkerboard (indiceDamier): its filled cells, then its grid.
+void dessinerDamier(const Tfigure& figure, Canevas& canevas);

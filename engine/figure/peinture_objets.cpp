@@ -186,6 +186,12 @@ void dessinerTableauObjet(Tfigure& f, Canevas& canevas, int i)
     dessinerTableau(canevas, o.donneesDe<Ttableau>(), o.couleur);
 }
 
+// Whatever object carries the class, the surface's own checkerboard is drawn.
+void dessinerDamierObjet(Tfigure& f, Canevas& canevas, int)
+{
+    dessinerDamier(f, canevas);
+}
+
 using TdessinObjet = void (*)(Tfigure& figure, Canevas& canevas, int i);
 
 struct TdessinClasse {
@@ -193,8 +199,8 @@ struct TdessinClasse {
     TdessinObjet dessin;
 };
 
-// What draws each display class. Diagrams, boxes and checkerboards are not drawn yet: their
-// records hold no fields so far. Their classes, like 0, 6 and any other, draw nothing.
+// What draws each display class. Diagrams and boxes are not drawn yet: their records hold no
+// fields so far. Their classes, like 0, 6 and any other, draw nothing.
 constexpr TdessinClasse dessinsClasses[] = {
     {affPoint, dessinerPoint},
     {affSegment, dessinerSegmentObjet},
@@ -209,6 +215,7 @@ constexpr TdessinClasse dessinsClasses[] = {
     {affImage, dessinerImage},
     {affImageInterne, dessinerImageInterne},
     {affTableau, dessinerTableauObjet},
+    {affDamier, dessinerDamierObjet},
 };
 
 TdessinObjet dessinDeClasse(TclasseAffichage classe)

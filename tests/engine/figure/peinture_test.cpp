@@ -632,4 +632,48 @@ TEST_F(Peinture, tableauDansLaCouleurDeLObjet)
     for (const Trait& t2 : traits(k())) EXPECT_EQ(t2.couleur, 0xFF0000);
 }
 
+TEST_F(Peinture, damierCasesColorieesPuisGrille)
+{
+    Tobjet* objet = ajouterObjet(f(), "Damier", genreDamier);
+    ASSERT_NE(objet, nullptr);
+    Tdamier& d = objet->donneesDe<Tdamier>();
+    EXPECT_EQ(d.nbColonnes * d.nbRangees, 100);
+    EXPECT_TRUE(d.casesCliquables.test(100) && !d.casesCliquables.test(101));
+    // Two columns and two rows of one unit (29 pixels) from (-1, 1): cells 1 2 / 3 4.
+    d.xGauche = -1, d.yHaut = 1, d.largeur = 2, d.hauteur = 2;
+    d.nbColonnes = 2, d.nbRangees = 2;
+    d.casesSolution.set(1);
+    d.casesDonnees.set(2);
+    d.casesColoriees.set(2).set(4);
+    const auto remplissages = [this] {
+        std::vector<std::vector<int>> r;
+        for (const Appel& a : k().appels(GenreAppel::Rectangle)) {
+            if (a.brush.Color == 0xFFFFFF) continue;  // the background
+            std::vector<int> ligne = a.arguments;
+            ligne.push_back(a.brush.Color);
+            r.push_back(ligne);
+        }
+        return r;
+    };
+
+    zone.peindre();  // not the surface's checkerboard yet: nothing
+    EXPECT_TRUE(remplissages().empty());
+
+    f().indiceDamier = 1;
+    k().effacer();
+    zone.peindre();
+    // Columns outside, rows inside; a given cell wins over a coloured one.
+    EXPECT_EQ(remplissages(), (std::vector<std::vector<int>>{{160, 116, 189, 145, 0xFFFF00},
+                                                             {160, 145, 189, 174, 0x80FFFF}}));
+    const std::vector<Trait> grille = traits(k());
+    ASSERT_EQ(grille.size(), 6u);
+    EXPECT_EQ(grille[0], (Trait{131, 116, 131, 174, 0xC0C0C0}));
+    EXPECT_EQ(grille[5], (Trait{131, 174, 189, 174, 0xC0C0C0}));
+
+    d.solutionVisible = true;
+    k().effacer();
+    zone.peindre();
+    EXPECT_EQ(remplissages().front(), (std::vector<int>{131, 116, 160, 145, 0x00FF00}));
+}
+
 } // namespace
