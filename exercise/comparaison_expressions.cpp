@@ -5,11 +5,11 @@
 #include <initializer_list>
 #include <utility>
 
+#include "engine/base/nombres.h"
+#include "exercise/codes_reponse.h"
 #include "exercise/expression.h"
 
 namespace {
-
-constexpr double toleranceParDefaut = 1e-9;
 
 // What a parse error of the answer tells the pupil; other errors read as "cannot be read".
 constexpr std::array<std::pair<int, int>, 5> comparaisonsSelonErreur = {{
@@ -75,12 +75,12 @@ bool memesValeurs(Texpression& reponse, Texpression& attendu, double tolerance)
 
 int comparerFormes(const Texpression& reponse, const Texpression& attendu, int genre)
 {
-    const bool developpeeDemandee = genre == genreExpressionDeveloppee || genre == genreExpressionSansParentheses;
-    if (genre == genreExpressionSansParentheses && reponse.texte.find('(') != std::string::npos)
+    const bool developpeeDemandee = genre == typeExpressionDeveloppee || genre == typeExpressionSansParentheses;
+    if (genre == typeExpressionSansParentheses && reponse.texte.find('(') != std::string::npos)
         return comparaisonParenthesesInterdites;
     if (developpeeDemandee && !reponse.developpee) return comparaisonNonDeveloppee;
     if (developpeeDemandee && reponse.nbTermes > attendu.nbTermes) return comparaisonTropDeTermes;
-    if (genre == genreExpressionFactorisee) {
+    if (genre == typeExpressionFactorisee) {
         if (reponse.nbFacteurs < 2) return comparaisonNonFactorisee;
         if (reponse.nbFacteurs < attendu.nbFacteurs) return comparaisonPasAssezFactorisee;
         if (reponse.nonReduite) return comparaisonNonReduite;

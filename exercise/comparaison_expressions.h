@@ -23,11 +23,7 @@ constexpr int comparaisonAttenduIllisible = 16;
 constexpr int comparaisonRacineVariable = 17;
 constexpr int comparaisonNonReduite = 18;
 
-// Answer kinds that the form tests know.
-constexpr int genreExpressionFactorisee = 16;
-constexpr int genreExpressionDeveloppee = 17;
-constexpr int genreExpressionSansParentheses = 18;
-// Below this kind, a variable in a denominator or under a root is refused.
+// Below this answer kind, a variable in a denominator or under a root is refused.
 constexpr int genrePremierSansPolynome = 19;
 
 // reponse is the pupil's text, attendu the expected one, variables the variable letters; values

@@ -95,12 +95,6 @@ void lireNombreSigne(const std::string& texte, double& valeur, int& code, double
     if (negatif && lectureReussie(code)) valeur = -valeur;
 }
 
-bool presqueEgal(double a, double b)
-{
-    // The bound is an extended real, as the comparison of the program always was.
-    return std::fabs(static_cast<long double>(b) - static_cast<long double>(a)) < 1e-9L;
-}
-
 bool termesReductibles(double numerateur, double denominateur)
 {
     constexpr double limite = 9.0e18;

@@ -26,8 +26,5 @@ void lireFraction(const std::string& texte, double& valeur, int& code, double& n
 void lireNombreSigne(const std::string& texte, double& valeur, int& code, double& numerateur,
                      double& denominateur);
 
-// The equality of reals of the whole program: |b - a| < 1e-9, strictly.
-bool presqueEgal(double a, double b);
-
 // True when both are whole numbers with a common divisor greater than 1 (a reducible fraction).
 bool termesReductibles(double numerateur, double denominateur);

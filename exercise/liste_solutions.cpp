@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/base/chaines.h"
+#include "engine/base/nombres.h"
 #include "exercise/expression.h"
 #include "exercise/lecture_nombres.h"
 

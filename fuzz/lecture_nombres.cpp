@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/base/nombres.h"
 #include "exercise/lecture_nombres.h"
 
 namespace {

@@ -266,3 +266,10 @@ TColor rvb(int r, int g, int b)
                         static_cast<std::uint32_t>(b) * 65536u;
     return static_cast<TColor>(valeur);
 }
+
+bool presqueEgal(double a, double b)
+{
+    // The bound is an extended real, as the comparison of the program always was.
+    return std::fabs(static_cast<long double>(b) - static_cast<long double>(a)) <
+           static_cast<long double>(toleranceParDefaut);
+}

@@ -35,3 +35,9 @@ int sommeChiffres(int n);
 double maxReel(double a, double b);
 int maxEntier(int a, int b);
 TColor rvb(int r, int g, int b);
+
+// Reals closer than this are equal: the figure engine's and the checks' equality, and the default
+// tolerance of an answer.
+constexpr double toleranceParDefaut = 1e-9;
+// |b - a| < 1e-9, strictly.
+bool presqueEgal(double a, double b);

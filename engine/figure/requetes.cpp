@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "engine/base/geometrie.h"
+#include "engine/base/nombres.h"
 #include "engine/figure/objets_par_nom.h"
 
 namespace {
@@ -20,12 +21,6 @@ Tcoordonnees lire(const Tfigure& figure, const std::string& nom)
 Tcoordonnees coordonnees(const Tobjet& o)
 {
     return o.point ? Tcoordonnees{o.point->x, o.point->y} : Tcoordonnees{0, 0};
-}
-
-// Equal within 1e-9, strictly: what the checks call equal.
-bool presqueEgal(double a, double b)
-{
-    return std::abs(a - b) < 1e-9;
 }
 
 bool confondus(Tcoordonnees a, Tcoordonnees b)

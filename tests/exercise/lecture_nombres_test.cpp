@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/base/nombres.h"
 #include "exercise/lecture_duree.h"
 #include "exercise/lecture_nombres.h"
 
