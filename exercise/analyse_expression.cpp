@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 
 #include "engine/base/chaines.h"
@@ -25,9 +26,6 @@ const std::array<Tremplacement, 5> remplacementsMots = {{
     {"cos", "\xE3"},
 }};
 
-constexpr double valeurPi = 3.141592653589793;
-
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 bool estLettre(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool dansNombre(char c) { return estChiffre(c) || c == '.'; }
 bool termineFacteur(char c) { return c == ')' || dansNombre(c) || estLettre(c) || c == codePi; }
@@ -219,7 +217,7 @@ private:
     bool analyserNombre(Tbranche& b)
     {
         if (b.texte == std::string(1, codePi)) {
-            b.valeur = valeurPi;
+            b.valeur = std::numbers::pi;
             return true;
         }
         if (!lireLitteral(b.texte, b.valeur, b.entiere)) return echec(erreurSyntaxe);

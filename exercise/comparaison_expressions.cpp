@@ -11,6 +11,9 @@
 
 namespace {
 
+// Below this answer kind, a variable in a denominator or under a root is refused.
+constexpr int genrePremierSansPolynome = 19;
+
 // What a parse error of the answer tells the pupil; other errors read as "cannot be read".
 constexpr std::array<std::pair<int, int>, 5> comparaisonsSelonErreur = {{
     {erreurParentheses, comparaisonParenthesage},

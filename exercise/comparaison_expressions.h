@@ -23,11 +23,8 @@ constexpr int comparaisonAttenduIllisible = 16;
 constexpr int comparaisonRacineVariable = 17;
 constexpr int comparaisonNonReduite = 18;
 
-// Below this answer kind, a variable in a denominator or under a root is refused.
-constexpr int genrePremierSansPolynome = 19;
-
 // reponse is the pupil's text, attendu the expected one, variables the variable letters; values
 // are equal when they differ by less than the tolerance (a tolerance that is not positive stands
-// for 1e-9).
+// for 1e-9). Answer kinds below 19 refuse a variable in a denominator or under a root.
 int comparerExpressions(const std::string& reponse, const std::string& attendu, const std::string& variables,
                         double tolerance, int genre);

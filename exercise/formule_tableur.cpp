@@ -21,18 +21,22 @@ bool estNomCellule(char colonne, char ligne)
     return colonne >= 'A' && colonne <= 'Z' && ligne >= '1' && ligne <= '9';
 }
 
-// Two cells around the character at the middle of five; false when the writing is not that.
-bool deuxCellules(const std::string& texte)
-{
-    return estNomCellule(texte[0], texte[1]) && estNomCellule(texte[3], texte[4]);
-}
-
 void refuser(TdonneesCommunes& donnees, std::uint8_t& resultat, std::initializer_list<std::string> lignes,
              bool aide)
 {
     resultat = resultatNonCompris;
     for (const std::string& ligne : lignes) ecrireLigneSolution(donnees, ligne);
     if (aide) aideNomCellule(donnees);
+}
+
+// Five characters around a separator already checked: both cells must be well named (else the
+// help on names is given), and then juste judges the formula.
+void jugerDeuxCellules(TdonneesCommunes& donnees, std::uint8_t& resultat, const std::string& texte, bool juste)
+{
+    if (!estNomCellule(texte[0], texte[1]) || !estNomCellule(texte[3], texte[4]))
+        refuser(donnees, resultat, {}, true);
+    else
+        resultat = juste ? resultatJuste : resultatFaux;
 }
 
 void verifierFonction(TdonneesCommunes& donnees, const TfonctionTableur& fonction, const std::string& prefixe,
@@ -57,11 +61,7 @@ void verifierFonction(TdonneesCommunes& donnees, const TfonctionTableur& fonctio
                 true);
         return;
     }
-    if (!deuxCellules(texte)) {
-        refuser(donnees, resultat, {}, true);
-        return;
-    }
-    resultat = texte == attendu ? resultatJuste : resultatFaux;
+    jugerDeuxCellules(donnees, resultat, texte, texte == attendu);
 }
 
 void verifierOperation(TdonneesCommunes& donnees, const std::string& attendu, std::uint8_t& resultat,
@@ -75,12 +75,8 @@ void verifierOperation(TdonneesCommunes& donnees, const std::string& attendu, st
                 true);
         return;
     }
-    if (!deuxCellules(texte)) {
-        refuser(donnees, resultat, {}, true);
-        return;
-    }
     // The expected text may list several accepted writings.
-    resultat = attendu.find(texte) != std::string::npos ? resultatJuste : resultatFaux;
+    jugerDeuxCellules(donnees, resultat, texte, attendu.find(texte) != std::string::npos);
 }
 
 }  // namespace

@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::size_t chiffresMax = 15;
 
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 bool lectureReussie(int code) { return code != lectureIncomprise && code != lectureDenominateurNul; }

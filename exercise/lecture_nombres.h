@@ -14,6 +14,9 @@ constexpr int lectureDenominateurNul = 7;
 
 bool lectureReussie(int code);
 
+// '0' to '9'.
+inline bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
 // 1 to 15 digits and nothing else. On failure valeur is 0.
 void lireNombre(const std::string& texte, double& valeur, int& code);
 // An integer, or a decimal whose two parts around the first "," (else the first ".") are both

@@ -67,45 +67,48 @@ void marquerVariable(Tcontexte& c)
     c.b.constante = false;
 }
 
+// A sign or a pair of parentheses has the form of what it holds; the coefficient's kind is copied
+// only where the node has a coefficient.
+void heriterForme(Tbranche& b, const Tbranche& l)
+{
+    b.constante = l.constante;
+    b.polynomiale = l.polynomiale;
+    b.monome = l.monome;
+    b.nbFacteurs = l.nbFacteurs;
+    b.degres = l.degres;
+}
+
+void heriterCoefficient(Tbranche& b, const Tbranche& l)
+{
+    b.avecRacine = l.avecRacine;
+    b.avecNombre = l.avecNombre;
+}
+
 void marquerSigne(Tcontexte& c)
 {
     Tbranche& b = c.b;
     const Tbranche& l = c.l;
-    b.constante = l.constante;
-    b.polynomiale = l.polynomiale;
-    b.monome = l.monome;
+    heriterForme(b, l);
     const bool oppose = b.genreBranche == brancheOppose;
     if (oppose && l.negative) c.simplifiable();
     if (b.monome && oppose) b.avecCoefficient = b.negative = true;
-    if (b.avecCoefficient) {
-        b.avecRacine = l.avecRacine;
-        b.avecNombre = l.avecNombre;
-    }
+    if (b.avecCoefficient) heriterCoefficient(b, l);
     if (!b.monome) c.e.developpee = false;
-    b.nbFacteurs = l.nbFacteurs;
-    b.degres = l.degres;
 }
 
 void marquerParentheses(Tcontexte& c)
 {
     Tbranche& b = c.b;
     const Tbranche& l = c.l;
-    b.constante = l.constante;
+    heriterForme(b, l);
     b.entiere = l.entiere;
     b.valeur = l.valeur;
     b.valeurEntiere = l.valeurEntiere;
-    b.polynomiale = l.polynomiale;
-    b.monome = l.monome;
     b.avecCoefficient = l.avecCoefficient;
     b.negative = l.negative;
     b.sommeNombres = l.sommeNombres;
     b.sommeRacines = l.sommeRacines;
-    b.nbFacteurs = l.nbFacteurs;
-    b.degres = l.degres;
-    if (l.avecCoefficient) {
-        b.avecRacine = l.avecRacine;
-        b.avecNombre = l.avecNombre;
-    }
+    if (l.avecCoefficient) heriterCoefficient(b, l);
 }
 
 void marquerRacine(Tcontexte& c)

@@ -21,7 +21,7 @@ bool retirerSigne(std::string& texte, bool plusAdmis)
 
 }  // namespace
 
-void verifierNotationScientifique(TverificationNombre& v, const std::string& compact, double tolerance)
+void verifierNotationScientifique(TverificationNombre& v, const std::string& compact)
 {
     const std::string incomprise = v.tete + "n'est pas comprise comme notation scientifique.";
     const std::string marque = marqueNotationScientifique;
@@ -67,11 +67,6 @@ void verifierNotationScientifique(TverificationNombre& v, const std::string& com
     }
     if (mantisseNegative) valeur = -valeur;
     v.donnees.valeurTapee[v.k] = valeur;
-
-    // The field's tolerance, 0 standing for the default as everywhere in the numeric check.
-    if (tolerance == 0) tolerance = toleranceParDefaut;
-    const double attendu = v.donnees.valeurAttendue[v.k];
-    const bool juste = exposantLu == v.donnees.champsReponse[v.k].exposantAttendu &&
-                       valeur >= attendu - tolerance && valeur <= attendu + tolerance;
+    const bool juste = exposantLu == v.donnees.champsReponse[v.k].exposantAttendu && valeurAdmise(v, valeur);
     v.resultat = juste ? resultatJuste : resultatFaux;
 }

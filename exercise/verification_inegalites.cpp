@@ -1,28 +1,27 @@
 #include <string>
+#include <string_view>
 
 #include "engine/base/chaine_courte.h"
 #include "engine/base/chaines.h"
-#include "exercise/ecriture_solution.h"
-#include "exercise/signalement.h"
 #include "exercise/tete_reponse.h"
 #include "exercise/verification_type.h"
 #include "exercise/verification_valeurs.h"
 
 namespace {
 
-void refuserAvecLigne(TdonneesCommunes& donnees, const std::string& ligne, std::uint8_t& resultat)
+// Where the first of the signs, taken in the order given, first occurs; npos when none does.
+std::string::size_type chercherSigne(const std::string& texte, std::string_view signes)
 {
-    resultat = resultatNonCompris;
-    signalerIncorrect(donnees);
-    ecrireLigneSolution(donnees, ligne);
+    for (const char signe : signes)
+        if (const std::string::size_type position = texte.find(signe); position != std::string::npos)
+            return position;
+    return std::string::npos;
 }
 
 // "x<3": where the name ends and the sign starts; npos when the text does not start with the name.
 std::string::size_type debutSigne(const std::string& a, const std::string& nom)
 {
-    std::string::size_type position = a.find('>');
-    if (position == std::string::npos) position = a.find('<');
-    if (position == std::string::npos) position = a.find('=');
+    const std::string::size_type position = chercherSigne(a, "><=");
     if (position != std::string::npos && a.compare(0, position, nom) != 0) return std::string::npos;
     return position;
 }
@@ -59,8 +58,7 @@ void verifierInegalite(TdonneesCommunes& donnees, int k, std::uint8_t& resultat)
 {
     const std::string tete = teteReponse(donnees, k);
     const std::string& e = donnees.texteAttendu[k];
-    std::string::size_type separation = e.find('>');
-    if (separation == std::string::npos) separation = e.find('<');
+    const std::string::size_type separation = chercherSigne(e, "><");
     if (separation == std::string::npos) {
         refuserExpressionProf(donnees, resultat);
         return;

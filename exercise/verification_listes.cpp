@@ -9,14 +9,6 @@
 
 namespace {
 
-// The expected count of a list that is not a set of solutions.
-void refuserNombreValeurs(TdonneesCommunes& donnees, const std::string& tete, int nombre, std::uint8_t& resultat)
-{
-    resultat = resultatNonCompris;
-    signalerIncorrect(donnees);
-    ecrireLigneSolution(donnees, tete + "doit contenir " + std::to_string(nombre) + " valeurs.");
-}
-
 // Items compared in order. False with the result and the lines of the first wrong item.
 bool valeursEgales(TdonneesCommunes& donnees, int k, const std::string& tete, const TlisteSolutions& attendue,
                    const TlisteSolutions& donnee, double tolerance, std::uint8_t& resultat)
@@ -73,10 +65,12 @@ void verifierListeValeurs(TdonneesCommunes& donnees, int k, std::uint8_t& result
         return;
     }
     if (donnee.nbSolutions != attendue.nbSolutions) {
+        // A set of solutions may lack some; any other list must have the expected count.
         if (genre == typeSolutions)
             resultat = resultatFaux;
         else
-            refuserNombreValeurs(donnees, tete, attendue.nbSolutions, resultat);
+            refuserAvecLigne(donnees, tete + "doit contenir " + std::to_string(attendue.nbSolutions) + " valeurs.",
+                             resultat);
         return;
     }
     if (attendue.nbSolutions == 0) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <string_view>
 
 #include "engine/base/chaines.h"
 #include "engine/base/nombres.h"
@@ -11,6 +12,7 @@
 #include "exercise/signalement.h"
 #include "exercise/tete_reponse.h"
 #include "exercise/verification_nombre_interne.h"
+#include "exercise/verification_valeurs.h"
 
 namespace {
 
@@ -61,12 +63,12 @@ void verifierComparaison(TverificationNombre& v, const std::string& texte)
 {
     const std::string t = sansEspaces(texte);
     const std::string& termes = v.donnees.champsReponse[v.k].termesAdmis;
-    const std::string t1 = termes.substr(0, 1);
-    const std::string t2 = termes.size() >= 2 ? termes.substr(1, 1) : std::string();
     const auto estTerme = [&](char c) { return termes.size() >= 2 && (c == termes[0] || c == termes[1]); };
-    static constexpr char signes[] = "<=>";
-    const std::string::size_type signe = t.size() == 3 ? std::string(signes).find(t[1]) : std::string::npos;
-    if (t.size() != 3 || !estTerme(t[0]) || !estTerme(t[2]) || t[0] == t[2] || signe == std::string::npos) {
+    // "<" reads 0, "=" 1, ">" 2.
+    const std::size_t signe = t.size() == 3 ? std::string_view("<=>").find(t[1]) : std::string_view::npos;
+    if (signe == std::string_view::npos || !estTerme(t[0]) || !estTerme(t[2]) || t[0] == t[2]) {
+        const std::string t1 = termes.substr(0, 1);
+        const std::string t2 = termes.size() >= 2 ? termes.substr(1, 1) : std::string();
         refuser(v, resultatNonCompris,
                 {v.tete + "n'a pas été comprise (taper " + t1 + " < " + t2 + "  ou  " + t1 + " = " + t2 +
                  "  ou  " + t1 + " > " + t2 + ")."},
@@ -193,7 +195,9 @@ void verifierForme(TverificationNombre& v, std::uint8_t genre, int code, double 
     v.resultat = resultatJuste;
 }
 
-void verifierValeur(TverificationNombre& v, std::uint8_t genre, const std::string& texte, double tolerance)
+bool estAngle(std::uint8_t genre) { return genre == typeAngle180 || genre == typeAngle360; }
+
+void verifierValeur(TverificationNombre& v, std::uint8_t genre, const std::string& texte)
 {
     TdonneesCommunes& d = v.donnees;
     const std::string& tete = v.tete;
@@ -209,13 +213,12 @@ void verifierValeur(TverificationNombre& v, std::uint8_t genre, const std::strin
         return;
     }
     d.valeurTapee[v.k] = valeur;
-    if (tolerance == 0) tolerance = toleranceParDefaut;
     const bool fraction = code == lectureFraction || code == lectureFractionDecimaux;
     if (genre == typeEntier && fraction) {
         refuser(v, resultatNonCompris, {tete + "doit être un nombre entier."}, Silence::enCalculMental);
         return;
     }
-    if ((genre == typeAngle180 || genre == typeAngle360) && valeur < 0) {
+    if (estAngle(genre) && valeur < 0) {
         refuser(v, resultatNonCompris, {tete + "doit être un nombre positif."}, Silence::jamais);
         return;
     }
@@ -231,8 +234,7 @@ void verifierValeur(TverificationNombre& v, std::uint8_t genre, const std::strin
         refuser(v, resultatNonCompris, {tete + "doit être donnée sous forme décimale."}, Silence::enCalculMental);
         return;
     }
-    const double attendu = d.valeurAttendue[v.k];
-    if (!(valeur >= attendu - tolerance && valeur <= attendu + tolerance)) {
+    if (!valeurAdmise(v, valeur)) {
         v.resultat = resultatFaux;
         return;
     }
@@ -243,18 +245,18 @@ void verifierValeur(TverificationNombre& v, std::uint8_t genre, const std::strin
 
 void verifierNombre(TdonneesCommunes& donnees, int k, std::uint8_t& resultat)
 {
-    TverificationNombre v{donnees, k, teteReponse(donnees, k), resultat};
+    TverificationNombre v{donnees, k, teteReponse(donnees, k), resultat,
+                          toleranceNonNulle(donnees.champsReponse[k].tolerance)};
     const std::uint8_t genre = donnees.typeReponse[k];
     // Answer a's denominator is kept only when a is a right fraction, never from an earlier
     // question.
     if (k == 1) donnees.denominateurReponseA = 0;
     std::string texte = donnees.reponseTapee[k];
-    if ((genre == typeAngle180 || genre == typeAngle360) && !texte.empty() && texte.back() == '°') texte.pop_back();
-    const double tolerance = donnees.champsReponse[k].tolerance;
+    if (estAngle(genre) && !texte.empty() && texte.back() == '°') texte.pop_back();
 
     const std::string compact = enMajuscules(sansEspaces(texte));
     if (genre == typeNotationScientifique) {
-        verifierNotationScientifique(v, compact, tolerance);
+        verifierNotationScientifique(v, compact);
         return;
     }
     if (compact.find(marqueNotationScientifique) != std::string::npos) {
@@ -288,11 +290,17 @@ void verifierNombre(TdonneesCommunes& donnees, int k, std::uint8_t& resultat)
     default:
         break;
     }
-    verifierValeur(v, genre, texte, tolerance);
+    verifierValeur(v, genre, texte);
 }
 
 // Shared with the scientific-notation branch.
 void refuserNombre(TverificationNombre& v, std::initializer_list<std::string> lignes)
 {
     refuser(v, resultatNonCompris, lignes, Silence::jamais);
+}
+
+bool valeurAdmise(const TverificationNombre& v, double valeur)
+{
+    const double attendu = v.donnees.valeurAttendue[v.k];
+    return valeur >= attendu - v.tolerance && valeur <= attendu + v.tolerance;
 }

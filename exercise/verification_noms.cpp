@@ -66,8 +66,10 @@ const char* defautForme(std::uint8_t genre, std::string& a, const std::string& l
         if (a.empty() || a.front() != c.premier) return c.sansPremier;
         if (a.back() != c.dernier) return c.sansDernier;
     }
-    std::erase_if(a, [](char c) { return c == '(' || c == ')' || c == '[' || c == ']'; });
-    if (genre == typeEnsemblePoints) std::erase_if(a, [](char c) { return c == ',' || c == ';'; });
+    static const Ensemble256 crochets = ensembleDe("()[]");
+    static const Ensemble256 separateurs = ensembleDe(",;");
+    supprimerCaracteres(a, crochets);
+    if (genre == typeEnsemblePoints) supprimerCaracteres(a, separateurs);
     if (!toutesDans(a, lettresAdmises)) return "Vous devez utiliser les noms de points connus.";
     for (const Tcompte& c : comptesNoms) {
         if (c.genre != genre) continue;

@@ -36,6 +36,13 @@ void refuserExpressionProf(TdonneesCommunes& donnees, std::uint8_t& resultat)
     ecrireLigneSolution(donnees, "Expression prof incorrecte !!!");
 }
 
+void refuserAvecLigne(TdonneesCommunes& donnees, const std::string& ligne, std::uint8_t& resultat)
+{
+    resultat = resultatNonCompris;
+    signalerIncorrect(donnees);
+    ecrireLigneSolution(donnees, ligne);
+}
+
 void refuserIncomprise(TdonneesCommunes& donnees, const std::string& tete, std::uint8_t& resultat)
 {
     resultat = resultatNonCompris;

@@ -1,6 +1,6 @@
 #pragma once
 // What the checks of lists, inequalities and bounds share: reading one value, comparing values
-// and the refusals they all write.
+// and the refusals they all write. The numeric check reads its tolerance the same way.
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,8 @@ Tsolution lireValeur(const std::string& texte);
 
 // The exercise's own expected text cannot be read: resultatNonCompris and one line.
 void refuserExpressionProf(TdonneesCommunes& donnees, std::uint8_t& resultat);
+// resultatNonCompris, the question beep, then the line.
+void refuserAvecLigne(TdonneesCommunes& donnees, const std::string& ligne, std::uint8_t& resultat);
 // resultatNonCompris, "n'a pas été comprise." and the question beep.
 void refuserIncomprise(TdonneesCommunes& donnees, const std::string& tete, std::uint8_t& resultat);
 // resultatForme: a right value that can be simplified.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,6 +74,18 @@ protected:
             EXPECT_TRUE(systeme.bips.empty()) << cas;
             EXPECT_EQ(nbImagesIncorrecte(), 0) << cas;
         }
+    }
+
+    // Runs a check of field k and compares its result, the lines it wrote and its signal with
+    // what is expected; cas names the case in the failure messages.
+    void constater(void (*verifier)(TdonneesCommunes&, int, std::uint8_t&), int k, std::uint8_t resultatAttendu,
+                   const std::vector<std::string>& lignesAttendues, bool signal, const std::string& cas)
+    {
+        std::uint8_t resultat = 0;
+        verifier(d, k, resultat);
+        EXPECT_EQ(resultat, resultatAttendu) << cas;
+        EXPECT_EQ(lignes(), lignesAttendues) << cas;
+        verifierSignal(signal, cas);
     }
 
     TdonneesCommunes& d = *donneesCommunes;

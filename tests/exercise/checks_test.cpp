@@ -44,12 +44,8 @@ protected:
         d.champsReponse[c.k].termesAdmis = c.termes;
         d.champsReponse[c.k].tolerance = c.tolerance;
         d.champsReponse[c.k].peutResterVide = c.peutResterVide;
-        std::uint8_t resultat = 0;
-        verifierSelonType(d, c.k, resultat);
         const std::string cas = "genre " + std::to_string(c.genre) + " \"" + c.attendu + "\" \"" + c.tape + "\"";
-        EXPECT_EQ(resultat, c.resultat) << cas;
-        EXPECT_EQ(lignes(), c.lignes) << cas;
-        verifierSignal(c.signal, cas);
+        constater(verifierSelonType, c.k, c.resultat, c.lignes, c.signal, cas);
     }
 };
 

@@ -43,12 +43,8 @@ protected:
         d.champsReponse[c.k].termesAdmis = c.termes;
         d.champsReponse[c.k].exposantAttendu = c.exposant;
         d.champsReponse[c.k].tolerance = c.tolerance;
-        std::uint8_t resultat = 0;
-        verifierNombre(d, c.k, resultat);
         const std::string cas = "genre " + std::to_string(c.genre) + " \"" + c.tape + "\"";
-        EXPECT_EQ(resultat, c.resultat) << cas;
-        EXPECT_EQ(lignes(), c.lignes) << cas;
-        verifierSignal(!c.lignes.empty(), cas);
+        constater(verifierNombre, c.k, c.resultat, c.lignes, !c.lignes.empty(), cas);
     }
 };
 
