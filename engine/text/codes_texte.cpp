@@ -121,29 +121,34 @@ void codeIndice(TetatTexte& etat, char)
     k.Font.Size = taille;
 }
 
-void codeChapeau(TetatTexte& etat, char)
+// The plain run up to the next code, drawn at the pen, which stays; gives its width.
+int dessinerSegmentAvantCode(TetatTexte& etat)
 {
     const std::string partie = etat.lireAvantCode();
+    dessinerSegmentTexte(etat.canevas, etat.x, etat.y, partie);
+    return largeurSegmentTexte(etat.canevas, partie);
+}
+
+void codeChapeau(TetatTexte& etat, char)
+{
+    const int w = dessinerSegmentAvantCode(etat);
     Canevas& k = etat.canevas;
-    dessinerSegmentTexte(k, etat.x, etat.y, partie);
-    const int w = largeurSegmentTexte(k, partie);
-    const int sommet = etat.x + w / 2;
-    tracerTraitTexte(k, etat.x, etat.y + 2, sommet, etat.y - 3);
-    tracerTraitTexte(k, etat.x + w, etat.y + 2, sommet, etat.y - 3);
-    etat.x = decaler(etat.x, w);
+    const int x = etat.x, y = etat.y;
+    const int sommet = x + w / 2;
+    tracerTraitTexte(k, x, y + 2, sommet, y - 3);
+    tracerTraitTexte(k, x + w, y + 2, sommet, y - 3);
+    etat.x = decaler(x, w);
 }
 
 void codeVecteur(TetatTexte& etat, char)
 {
-    const std::string partie = etat.lireAvantCode();
+    const int w = dessinerSegmentAvantCode(etat);
     Canevas& k = etat.canevas;
-    dessinerSegmentTexte(k, etat.x, etat.y, partie);
-    const int w = largeurSegmentTexte(k, partie);
     const int x = etat.x, y = etat.y;
     tracerTraitTexte(k, x, y - 1, x + w, y - 1);
     tracerTraitTexte(k, x + w, y - 1, x + w - 5, y - 3);
     tracerTraitTexte(k, x + w, y - 1, x + w - 5, y + 1);
-    etat.x = decaler(etat.x, w);
+    etat.x = decaler(x, w);
 }
 
 // "$(" and "$)": a parenthesis 10 points larger, as tall as a fraction.

@@ -203,13 +203,11 @@ void dessinerSysteme(Tformule& f, const Tconstruction& k)
     // The text that follows continues at the construct's column, under the brace.
     f.texte.erase(k.p, k.n);
 
-    const double c = f.c, L = f.L, H = systeme.hauteur;
     const double xa = f.colonne(k.p);
-    tracerAccolade(f.canevas, f.canevas.Font.Color, xa, f.y + L / 2 - L * H + 0.1 * L,
-                   2 * H * L + 1);
+    tracerAccoladeSysteme(f.canevas, systeme, xa, f.y, f.L);
     for (std::size_t i = 1; i <= systeme.n; ++i)
-        dessinerFormuleImbriquee(f.canevas, systeme.lignes[i], xa + c,
-                                 f.y + L * systeme.decalages[i], f.profondeur + 1);
+        dessinerFormuleImbriquee(f.canevas, systeme.lignes[i], xa + f.c,
+                                 f.y + f.L * systeme.decalages[i], f.profondeur + 1);
 }
 
 using TdessinConstruction = void (*)(Tformule&, const Tconstruction&);

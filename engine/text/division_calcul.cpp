@@ -5,11 +5,6 @@
 
 namespace {
 
-bool estChiffres(const std::string& s)
-{
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 void sansZerosGauche(std::string& s)
 {
     const std::size_t premier = s.find_first_not_of('0');
@@ -41,13 +36,15 @@ bool ajouterEtape(TblocDiv& bloc, int rangee, const std::string& texte, bool aba
     return true;
 }
 
-// The largest digit whose product by the divisor does not exceed the partial dividend.
-int chiffreQuotient(const TblocDiv& bloc)
+// The largest digit whose product by the divisor does not exceed the partial dividend, for a
+// partial dividend not smaller than the divisor; `produit` receives that product.
+int chiffreQuotient(const TblocDiv& bloc, std::string& produit)
 {
-    std::string produit;
+    std::string suivant;
     for (int q = 1; q <= 9; ++q) {
-        multiplierTexteChiffre(q, bloc.diviseur, produit);
-        if (!comparerNombresTexte(produit, bloc.reste)) return q - 1;
+        multiplierTexteChiffre(q, bloc.diviseur, suivant);
+        if (!comparerNombresTexte(suivant, bloc.reste)) return q - 1;
+        produit = suivant;
     }
     return 9;
 }
@@ -73,9 +70,8 @@ bool calculerDivision(TblocDiv& bloc)
     do {
         ++bloc.etape;
         if (comparerNombresTexte(bloc.diviseur, bloc.reste)) {
-            const int chiffre = chiffreQuotient(bloc);
             std::string produit;
-            multiplierTexteChiffre(chiffre, bloc.diviseur, produit);
+            const int chiffre = chiffreQuotient(bloc, produit);
             bloc.quotient += static_cast<char>('0' + chiffre);
             if (!noterQuotient(bloc) || !avancerStade(bloc)) return false;
             if (bloc.detaillee && !ajouterEtape(bloc, ++bloc.nbLignes, "-" + produit, false))

@@ -80,6 +80,8 @@ bool calculerDivision(TblocDiv& bloc);
 void calculerMiseEnPageDivision(TblocDiv& bloc, double echelle, double haut, double gauche);
 void dessinerDivision(Canevas& canevas, TblocDiv& bloc);
 
+// Decimal digits only, at least one.
+bool estChiffres(const std::string& s);
 // Digit strings without sign or leading zeros.
 // a ≤ b as numbers.
 bool comparerNombresTexte(const std::string& a, const std::string& b);

@@ -3,6 +3,11 @@
 #include "engine/base/nombres.h"
 #include "engine/text/division_posee.h"
 
+bool estChiffres(const std::string& s)
+{
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 bool comparerNombresTexte(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size()) return a.size() < b.size();
@@ -50,8 +55,5 @@ void lireDividende(std::string& texte, int& positionVirgule, int& valide)
     const std::size_t virgule = texte.find(',');
     positionVirgule = virgule == std::string::npos ? 0 : static_cast<int>(virgule) + 1;
     if (virgule != std::string::npos) texte.erase(virgule, 1);
-    const bool chiffres = !texte.empty() && std::all_of(texte.begin(), texte.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
-    valide = chiffres ? 2 : 1;
+    valide = estChiffres(texte) ? 2 : 1;
 }

@@ -12,6 +12,14 @@ bool contient(const std::string& texte, std::string_view code)
     return texte.find(code) != std::string::npos;
 }
 
+// The bar of a fraction whose parts start at x, as long as the wider one; the pen goes after it.
+void tracerBarre(TetatTexte& etat, int x, int y, double finHaut, double finBas)
+{
+    const double fin = std::max(finHaut, finBas);
+    tracerTraitTexte(etat.canevas, x, y, fin, y);
+    etat.x = arrondi(fin);
+}
+
 }  // namespace
 
 // "$4" radicand "$4": the sign reaches above a fraction or a superscript in the radicand.
@@ -51,9 +59,7 @@ void codeFraction(TetatTexte& etat, char)
             (contient(denominateur, "$0") ? 6 : 0) + (contient(denominateur, "$4") ? 4 : 0);
         finBas = dessinerPartie(etat, denominateur, x, y + e + 1 + descente);
     }
-    const double fin = std::max(finHaut, finBas);
-    tracerTraitTexte(etat.canevas, x, y + e + 1, fin, y + e + 1);
-    etat.x = arrondi(fin);
+    tracerBarre(etat, x, y + e + 1, finHaut, finBas);
 }
 
 // "$W" upper "\" lower "\": a fraction whose parts may hold "$F" fractions; each part starts
@@ -68,7 +74,5 @@ void codeFractionComposee(TetatTexte& etat, char)
     const double finHaut =
         dessinerPartie(etat, haut, x, y - ecart - (contient(haut, "$F") ? ecart : 0));
     const double finBas = dessinerPartie(etat, bas, x, y + ecart + (contient(bas, "$F") ? ecart : 0));
-    const double fin = std::max(finHaut, finBas);
-    tracerTraitTexte(etat.canevas, x, y + ecart, fin, y + ecart);
-    etat.x = arrondi(fin);
+    tracerBarre(etat, x, y + ecart, finHaut, finBas);
 }

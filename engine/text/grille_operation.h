@@ -57,3 +57,6 @@ bool lireTermesOperation(const std::string& texte, char separateur, TtermesOpera
 std::string chiffresOperation(std::int64_t valeur, int decimales);
 // True when the value fits in a 32-bit integer.
 bool tientSur32Bits(std::int64_t valeur);
+// The value of a string of decimal digits (an empty one is 0); false when it does not fit in a
+// 32-bit integer.
+bool lireValeur32Bits(const std::string& chiffres, std::int64_t& valeur);

@@ -39,14 +39,11 @@ void codeSysteme(TetatTexte& etat, char)
     lireSysteme(systeme);
     Canevas& k = etat.canevas;
     const double c = pasColonne(k), l = interligne(k);
-    const double h = systeme.hauteur;
     const int x = etat.x, y = etat.y;
-    tracerAccolade(k, k.Font.Color, x, y + l / 2 - l * h + 0.1 * l, 2 * h * l + 1);
+    tracerAccoladeSysteme(k, systeme, x, y, l);
     double fin = x + c;
-    for (int i = 1; i <= systeme.n; ++i) {
-        const auto ligne = static_cast<std::size_t>(i);
-        fin = std::max(fin, dessinerPartie(etat, systeme.lignes[ligne], x + c,
-                                           y + l * systeme.decalages[ligne]));
-    }
+    for (std::size_t i = 1; i <= systeme.n; ++i)
+        fin = std::max(fin, dessinerPartie(etat, systeme.lignes[i], x + c,
+                                           y + l * systeme.decalages[i]));
     etat.x = arrondi(fin);
 }

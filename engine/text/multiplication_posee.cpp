@@ -23,14 +23,6 @@ std::string chiffresFacteur(const std::string& texte)
     return s;
 }
 
-// At most ten digits, so that the value can be compared with the 32-bit range.
-bool lireFacteur(const std::string& chiffres, std::int64_t& valeur)
-{
-    if (chiffres.empty() || chiffres.size() > 10) return false;
-    valeur = std::stoll(chiffres);
-    return tientSur32Bits(valeur);
-}
-
 }  // namespace
 
 void dessinerMultiplicationPosee(Canevas& canevas, const std::string& facteur1,
@@ -38,11 +30,12 @@ void dessinerMultiplicationPosee(Canevas& canevas, const std::string& facteur1,
 {
     std::string f = chiffresFacteur(facteur1);
     std::string g = chiffresFacteur(facteur2);
+    if (f.empty() || g.empty()) return;
     // The longer factor goes on top.
     if (f.size() < g.size()) std::swap(f, g);
     if (f.size() <= 1 || g == "0" || g == "1") return;
     std::int64_t vf = 0, vg = 0;
-    if (!lireFacteur(f, vf) || !lireFacteur(g, vg) || !tientSur32Bits(vf * vg)) return;
+    if (!lireValeur32Bits(f, vf) || !lireValeur32Bits(g, vg) || !tientSur32Bits(vf * vg)) return;
 
     const int chiffresNonNuls = static_cast<int>(g.size() - static_cast<std::size_t>(std::count(g.begin(), g.end(), '0')));
     const int R = g.size() == 1 ? 3 : 3 + chiffresNonNuls;

@@ -4,23 +4,15 @@
 
 #include "engine/base/chaine_courte.h"
 #include "engine/base/nombres.h"
+#include "engine/text/arguments_formule.h"
+#include "engine/text/primitives.h"
 #include "platform/types.h"
 
 std::string lireArgumentSysteme(TsystemeAdessiner& systeme)
 {
-    const std::string& s = systeme.source;
-    long profondeur = 0;
-    // The last character is never a separator: a "\" there stays in the last line.
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] == '(') ++profondeur;
-        else if (s[i] == ')') --profondeur;
-        else if (s[i] == '\\' && profondeur == 0) {
-            std::string argument = courte(std::string_view(s).substr(0, i));
-            systeme.source.erase(0, i + 1);
-            return argument;
-        }
-    }
-    return courte(s);
+    std::string argument;
+    couperArgument(systeme.source, '\\', argument);
+    return argument;
 }
 
 double lireNombreSysteme(TsystemeAdessiner& systeme)
@@ -44,4 +36,11 @@ void lireSysteme(TsystemeAdessiner& systeme)
     }
     for (int i = 1; i <= systeme.n; ++i)
         systeme.lignes[static_cast<std::size_t>(i)] = lireArgumentSysteme(systeme);
+}
+
+void tracerAccoladeSysteme(Canevas& canevas, const TsystemeAdessiner& systeme, double x, double y,
+                           double L)
+{
+    const double h = systeme.hauteur;
+    tracerAccolade(canevas, canevas.Font.Color, x, y + L / 2 - L * h + 0.1 * L, 2 * h * L + 1);
 }

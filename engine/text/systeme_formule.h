@@ -1,6 +1,6 @@
 #pragma once
-// A system of equations to draw, beside a left brace: the record and its reader, shared by the
-// formula notation and the markup's "$s" code.
+// A system of equations to draw, beside a left brace: the record, its reader and its brace, shared
+// by the formula notation and the markup's "$s" code.
 //
 // A description reads: n "\" height "\" offset 1 "\" … "\" offset n "\" line 1 "\" … "\" line n,
 // numbers with a decimal comma or point; a "\" inside parentheses belongs to its argument.
@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "platform/canevas.h"
 
 constexpr int nbLignesSystemeMax = 4;
 // Formula texts keep their positions in a byte: a description is read from its first 255
@@ -35,3 +37,8 @@ void lireSysteme(TsystemeAdessiner& systeme);
 std::string lireArgumentSysteme(TsystemeAdessiner& systeme);
 // The next argument read as a number, a leading "$" dropped (the markup writes its minus "$-").
 double lireNombreSysteme(TsystemeAdessiner& systeme);
+
+// The brace of a system in the font colour, at x on a text line whose top is y, for the line
+// pitch L.
+void tracerAccoladeSysteme(Canevas& canevas, const TsystemeAdessiner& systeme, double x, double y,
+                           double L);

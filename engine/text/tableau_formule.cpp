@@ -1,30 +1,18 @@
 #include "engine/text/tableau_formule.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "engine/base/chaine_courte.h"
 #include "engine/base/nombres.h"
+#include "engine/text/arguments_formule.h"
 #include "engine/text/formule.h"
 #include "platform/types.h"
 
 std::string lireArgumentTableau(TtableauAdessiner& tableau)
 {
-    std::string& s = tableau.source;
-    long profondeur = 0;
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] == '(') ++profondeur;
-        else if (s[i] == ')') --profondeur;
-        else if (s[i] == ';' && profondeur == 0) {
-            std::string argument = courte(std::string_view(s).substr(0, i));
-            s.erase(0, i + 1);
-            return argument;
-        }
-    }
+    std::string argument;
     // Handing the last cell out again for every cell still to read would fill a short table
     // with copies of it, and a table nested in it with copies of copies.
-    std::string argument = courte(s);
-    s.clear();
+    if (!couperArgument(tableau.source, ';', argument)) tableau.source.clear();
     return argument;
 }
 
@@ -47,9 +35,8 @@ void lireTableau(TtableauAdessiner& tableau)
     }
     tableau.colonnes = static_cast<std::uint8_t>(colonnes);
     tableau.lignes = static_cast<std::uint8_t>(lignes);
-    const double largeur = std::nearbyint(colonnes * tableau.largeurColonne);
-    tableau.largeurTotale =
-        static_cast<int>(std::clamp(largeur, 0.0, static_cast<double>(longueurFormuleMax)));
+    tableau.largeurTotale = std::clamp(arrondi(colonnes * tableau.largeurColonne), 0,
+                                       static_cast<int>(longueurFormuleMax));
     for (int i = 0; i < lignes; ++i)
         for (int j = 0; j < colonnes; ++j)
             tableau.cellules[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =

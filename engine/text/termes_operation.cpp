@@ -39,8 +39,9 @@ TtermeLu couperTerme(const std::string& terme)
     return {terme.substr(0, separateur) + decimales, decimales.size()};
 }
 
-// The value of a digit string when it fits in 32 bits.
-bool valeur32Bits(const std::string& chiffres, std::int64_t& valeur)
+}  // namespace
+
+bool lireValeur32Bits(const std::string& chiffres, std::int64_t& valeur)
 {
     const std::size_t premier = chiffres.find_first_not_of('0');
     if (premier == std::string::npos) {
@@ -51,8 +52,6 @@ bool valeur32Bits(const std::string& chiffres, std::int64_t& valeur)
     valeur = std::stoll(chiffres.substr(premier));
     return tientSur32Bits(valeur);
 }
-
-}  // namespace
 
 bool tientSur32Bits(std::int64_t valeur)
 {
@@ -79,7 +78,7 @@ bool lireTermesOperation(const std::string& texte, char separateur, TtermesOpera
     termes.valeurs.clear();
     for (const TtermeLu& t : lus) {
         std::int64_t valeur = 0;
-        if (!valeur32Bits(t.chiffres + std::string(decimales - t.decimales, '0'), valeur))
+        if (!lireValeur32Bits(t.chiffres + std::string(decimales - t.decimales, '0'), valeur))
             return false;
         termes.valeurs.push_back(valeur);
     }

@@ -22,6 +22,27 @@ TPenStyle styleDeTrait(int trait)
     }
 }
 
+void preparerPlume(Canevas& canevas, TColor couleur, int largeur, TPenStyle style)
+{
+    canevas.Pen.Color = couleur;
+    canevas.Pen.Width = largeur;
+    canevas.Pen.Style = style;
+}
+
+// An arrow head's pen is solid; its brush takes the colour, filled or clear.
+void preparerPointe(Canevas& canevas, TColor couleur, int largeur, TBrushStyle fond)
+{
+    preparerPlume(canevas, couleur, largeur, psSolid);
+    canevas.Brush.Color = couleur;
+    canevas.Brush.Style = fond;
+}
+
+void ligne(Canevas& canevas, double x1, double y1, double x2, double y2)
+{
+    canevas.MoveTo(arrondi(x1), arrondi(y1));
+    canevas.LineTo(arrondi(x2), arrondi(y2));
+}
+
 // The two corners of a head whose tip is (x2, y2), on the side of (x1, y1), `longueur` long.
 // False when the segment is too short to have a direction.
 bool coinsPointe(double x1, double y1, double x2, double y2, double longueur, TPoint& p,
@@ -47,9 +68,8 @@ bool barbesArc(Canevas& canevas, double x, double y, double cx, double cy, doubl
     dy *= longueurBarbeArc / r;
     for (const double degres : {a1, a2}) {
         const double a = degres * std::numbers::pi / 180;
-        canevas.MoveTo(arrondi(x), arrondi(y));
-        canevas.LineTo(arrondi(x + dx * std::cos(a) - dy * std::sin(a)),
-                       arrondi(y + dx * std::sin(a) + dy * std::cos(a)));
+        ligne(canevas, x, y, x + dx * std::cos(a) - dy * std::sin(a),
+              y + dx * std::sin(a) + dy * std::cos(a));
     }
     return true;
 }
@@ -65,23 +85,15 @@ void tracerSegment(Canevas& canevas, TColor couleur, int trait, double x1, doubl
     case 6: pointeFlecheOuverte(canevas, couleur, largeur, x1, y1, x2, y2); return;
     default: break;
     }
-    canevas.Pen.Color = couleur;
-    canevas.Pen.Width = largeur;
-    canevas.Pen.Style = styleDeTrait(trait);
-    canevas.MoveTo(arrondi(x1), arrondi(y1));
-    canevas.LineTo(arrondi(x2), arrondi(y2));
+    preparerPlume(canevas, couleur, largeur, styleDeTrait(trait));
+    ligne(canevas, x1, y1, x2, y2);
 }
 
 void pointeFlechePleine(Canevas& canevas, TColor couleur, int largeur, double x1, double y1,
                         double x2, double y2)
 {
-    canevas.Pen.Color = couleur;
-    canevas.Pen.Width = largeur;
-    canevas.Brush.Color = couleur;
-    canevas.Pen.Style = psSolid;
-    canevas.Brush.Style = bsSolid;
-    canevas.MoveTo(arrondi(x1), arrondi(y1));
-    canevas.LineTo(arrondi(x2), arrondi(y2));
+    preparerPointe(canevas, couleur, largeur, bsSolid);
+    ligne(canevas, x1, y1, x2, y2);
     TPoint p, q;
     if (coinsPointe(x1, y1, x2, y2, longueurPointePleine, p, q)) {
         canevas.Pen.Style = psClear;
@@ -94,11 +106,7 @@ void pointeFlechePleine(Canevas& canevas, TColor couleur, int largeur, double x1
 void pointeFlecheOuverte(Canevas& canevas, TColor couleur, int largeur, double x1, double y1,
                          double x2, double y2)
 {
-    canevas.Pen.Color = couleur;
-    canevas.Pen.Width = largeur;
-    canevas.Brush.Color = couleur;
-    canevas.Pen.Style = psSolid;
-    canevas.Brush.Style = bsClear;
+    preparerPointe(canevas, couleur, largeur, bsClear);
     TPoint p, q;
     if (!coinsPointe(x1, y1, x2, y2, longueurPointeOuverte, p, q)) return;
     const TPoint pointe = {arrondi(x2), arrondi(y2)};
@@ -140,18 +148,14 @@ void tracerAccolade(Canevas& canevas, TColor couleur, double x, double y, double
     TPoint points[std::size(sommets)];
     for (std::size_t i = 0; i < std::size(sommets); ++i)
         points[i] = {arrondi(x + sommets[i].dx * u), arrondi(y + sommets[i].dy * u)};
-    canevas.Pen.Color = couleur;
-    canevas.Pen.Width = 1;
-    canevas.Pen.Style = psSolid;
+    preparerPlume(canevas, couleur, 1, psSolid);
     canevas.Polyline(points);
 }
 
 void tracerArc(Canevas& canevas, TColor couleur, int trait, double x1, double y1, double x2,
                double y2, double x3, double y3, double x4, double y4, int largeur)
 {
-    canevas.Pen.Color = couleur;
-    canevas.Pen.Width = largeur;
-    canevas.Pen.Style = styleDeTrait(trait);
+    preparerPlume(canevas, couleur, largeur, styleDeTrait(trait));
     canevas.Arc(arrondi(x1), arrondi(y1), arrondi(x2), arrondi(y2), arrondi(x3), arrondi(y3),
                 arrondi(x4), arrondi(y4));
     const double cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/base/chaine_courte.h"
 #include "engine/text/liens.h"
 
 TlisteZonesLiens* listeZonesCourante = nullptr;
@@ -34,7 +33,7 @@ int enregistrerLien(TlisteZonesLiens& liste, const std::string& nom, int gauche,
                     int droite, int bas)
 {
     if (nombreZones(liste) >= nbZonesLiensMax) return 0;
-    const int numero = numeroLien(courte(nom));
+    const int numero = numeroLien(nom);
     if (numero == 0) return 0;
     return ajouterZoneLien(liste, numero, gauche, haut, droite, bas);
 }
