@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
-// Fonts need a GUI application; no display is needed.
 int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

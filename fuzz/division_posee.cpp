@@ -2,18 +2,13 @@
 // line break, the dividend and the divisor.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/text/division_posee.h"
+#include "fuzz/cible.h"
 #include "platform/double/canevas_enregistre.h"
 
 namespace {
-
-void verifier(bool condition)
-{
-    if (!condition) std::abort();
-}
 
 // Digit strings of at most 18 digits fit in 64 bits.
 std::uint64_t valeur(const std::string& chiffres)
@@ -30,10 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (taille < 2) return 0;
     const auto decimales = donnees[0];
     const bool detaillee = (donnees[1] & 1) != 0;
-    const std::string reste(reinterpret_cast<const char*>(donnees) + 2, taille - 2);
-    const std::size_t saut = reste.find('\n');
-    const std::string dividende = reste.substr(0, saut);
-    const std::string diviseur = saut == std::string::npos ? std::string() : reste.substr(saut + 1);
+    const auto [dividende, diviseur] = couperALaLigne(texteDe(donnees + 2, taille - 2));
 
     CanevasEnregistre canevas;
     dessinerDivisionPosee(canevas, dividende, diviseur, 1.2, 0, 0, detaillee, decimales);

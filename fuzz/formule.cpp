@@ -1,25 +1,16 @@
 // Any bytes drawn as a formula on an 11-point canvas, and read as a table description.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/text/formule.h"
 #include "engine/text/tableau_formule.h"
+#include "fuzz/cible.h"
 #include "platform/double/canevas_enregistre.h"
-
-namespace {
-
-void verifier(bool condition)
-{
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
-    const std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    const std::string texte = texteDe(donnees, taille);
     CanevasEnregistre canevas;
     canevas.Font.Size = 11;
     dessinerFormule(canevas, texte, 10, 40);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fuzz/cible.h"
 #include "platform/jpeg/jpeg.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (image) {
         // Whatever was decoded must hold exactly the announced rows.
         const std::size_t attendu = static_cast<std::size_t>(image->largeur) * image->hauteur * 3;
-        if (image->largeur <= 0 || image->hauteur <= 0 || image->pixels.size() != attendu) __builtin_trap();
+        verifier(image->largeur > 0 && image->hauteur > 0 && image->pixels.size() == attendu);
     }
     return 0;
 }

@@ -2,24 +2,15 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/base/nombres.h"
 #include "exercise/lecture_nombres.h"
-
-namespace {
-
-void verifier(bool condition)
-{
-    if (!condition) std::abort();
-}
-
-}  // namespace
+#include "fuzz/cible.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
-    const std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    const std::string texte = texteDe(donnees, taille);
     double valeur = 0, numerateur = 0, denominateur = 0;
     int code = 0;
     lireNombre(texte, valeur, code);

@@ -2,24 +2,24 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "exercise/liste_solutions.h"
+#include "fuzz/cible.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
-    const std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    const std::string texte = texteDe(donnees, taille);
     for (const bool trier : {false, true}) {
         TlisteSolutions liste;
         lireListeSolutions(liste, texte, trier);
-        if (liste.nbSolutions < 0 || liste.nbSolutions > nbSolutionsMax) std::abort();
+        verifier(liste.nbSolutions >= 0 && liste.nbSolutions <= nbSolutionsMax);
         if (liste.erreur != 0) continue;
         for (int i = 0; i < liste.nbSolutions; ++i) {
             const Tsolution& s = liste.solutions[static_cast<std::size_t>(i)];
-            if (!std::isfinite(s.valeur) || s.forme < 2 || s.forme > 10) std::abort();
-            if (trier && !liste.doublon && i > 0 && liste.solutions[static_cast<std::size_t>(i - 1)].valeur > s.valeur)
-                std::abort();
+            verifier(std::isfinite(s.valeur) && s.forme >= 2 && s.forme <= 10);
+            if (trier && !liste.doublon && i > 0)
+                verifier(liste.solutions[static_cast<std::size_t>(i - 1)].valeur <= s.valeur);
         }
     }
     return 0;

@@ -2,28 +2,16 @@
 // its first line break, gives the operands.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/text/operations_posees.h"
+#include "fuzz/cible.h"
 #include "platform/double/canevas_enregistre.h"
-
-namespace {
-
-void verifier(bool condition)
-{
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
     if (taille == 0) return 0;
-    const std::string reste(reinterpret_cast<const char*>(donnees) + 1, taille - 1);
-    const std::size_t saut = reste.find('\n');
-    const std::string premier = reste.substr(0, saut);
-    const std::string second = saut == std::string::npos ? std::string() : reste.substr(saut + 1);
+    const auto [premier, second] = couperALaLigne(texteDe(donnees + 1, taille - 1));
     CanevasEnregistre canevas;
     switch (donnees[0] % 3) {
     case 0: dessinerAdditionPosee(canevas, premier, 0, 0); break;

@@ -9,6 +9,8 @@
 
 #include "engine/figure/figure.h"
 #include "exercise/donnees_communes.h"
+#include "exercise/verification_type.h"
+#include "fuzz/cible.h"
 #include "platform/double/controles_enregistres.h"
 #include "platform/double/image_enregistree.h"
 
@@ -31,22 +33,27 @@ inline TdonneesCommunes& donneesFuzz()
 }
 
 // Every check answers one of the four results.
-inline bool resultatConnu(std::uint8_t r)
+inline void verifierResultatConnu(std::uint8_t r)
 {
-    return r == resultatJuste || r == resultatFaux || r == resultatNonCompris || r == resultatForme;
+    verifier(r == resultatJuste || r == resultatFaux || r == resultatNonCompris ||
+             r == resultatForme);
 }
 
-// "expected\ntyped", or the typed text alone against a default expected text.
-inline void separerAttenduTape(const std::uint8_t* octets, std::size_t taille, const char* attenduParDefaut,
-                               std::string& attendu, std::string& tape)
+// Field k, its kind already set, checked against the input: "expected\ntyped", or the typed text
+// alone against the default expected text.
+inline void verifierTextes(TdonneesCommunes& d, int k, const std::uint8_t* octets,
+                           std::size_t taille, const char* attenduParDefaut)
 {
-    const std::string texte(reinterpret_cast<const char*>(octets), taille);
-    const std::string::size_type ligne = texte.find('\n');
-    if (ligne == std::string::npos) {
-        attendu = attenduParDefaut;
-        tape = texte;
+    const std::string texte = texteDe(octets, taille);
+    if (texte.find('\n') == std::string::npos) {
+        d.texteAttendu[k] = attenduParDefaut;
+        d.reponseTapee[k] = texte;
     } else {
-        attendu = texte.substr(0, ligne);
-        tape = texte.substr(ligne + 1);
+        const TdeuxLignes lignes = couperALaLigne(texte);
+        d.texteAttendu[k] = lignes.premiere;
+        d.reponseTapee[k] = lignes.seconde;
     }
+    std::uint8_t resultat = resultatJuste;
+    verifierSelonType(d, k, resultat);
+    verifierResultatConnu(resultat);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "engine/base/chaine_courte.h"
 
@@ -52,9 +53,9 @@ void supprimerBlancsExtremes(std::string& s)
     s.erase(0, debut);
 }
 
-void remplacerTout(std::string& s, const std::string& motif, const std::string& remplacement)
+void remplacerTout(std::string& s, std::string_view motif, std::string_view remplacement)
 {
-    const std::string m = courte(motif, longueurMotif);
+    const std::string_view m = motif.substr(0, longueurMotif);
     if (m.empty()) return;
     if (remplacement.find(m) != std::string::npos) {
         // Searching again from the start would find the motif in its own replacement forever:

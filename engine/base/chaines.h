@@ -2,6 +2,7 @@
 // String routines of answer checking and of the renderer. Texts are Windows-1252 bytes.
 
 #include <string>
+#include <string_view>
 
 #include "engine/base/ensemble.h"
 
@@ -14,7 +15,7 @@ void supprimerBlancsExtremes(std::string& s);
 // Replaces every occurrence of the motif (its first 10 characters) by the replacement, searching
 // again from the start after each one; an empty motif changes nothing, and a replacement that
 // holds the motif replaces each occurrence once.
-void remplacerTout(std::string& s, const std::string& motif, const std::string& remplacement);
+void remplacerTout(std::string& s, std::string_view motif, std::string_view remplacement);
 // Deletes every character of s that belongs to the set; the short form first keeps at most 120
 // characters.
 void supprimerCaracteresCourte(std::string& s, const Ensemble256& ensemble);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/base/chaine_courte.h"
+#include "engine/base/chaines.h"
 
 namespace {
 
@@ -149,11 +150,11 @@ bool estNombreBienForme(std::string_view s)
 std::string reelVersChaine(double x)
 {
     if (!std::isfinite(x)) return texteNonFini(x);
+    // Zero itself, negative zero included, is "0"; a tiny negative value keeps its sign ("-0").
+    if (x == 0) return "0";
     // An integer has no point in its shortest form: it keeps its zeros.
     std::string s = enDecimales(x, 11);
     supprimerZerosDecimaux(s);
-    // Zero itself, negative zero included, is "0"; a tiny negative value keeps its sign ("-0").
-    if (x == 0) return "0";
     return s;
 }
 
@@ -222,10 +223,8 @@ double chaineVersReel(const std::string& s)
     std::string texte = s;
     if (const auto virgule = texte.find(','); virgule != std::string::npos) texte[virgule] = '.';
     // Blanks around the number are what a pupil leaves by accident; anything else spoils it.
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string::npos) return 0;
-    const auto fin = texte.find_last_not_of(' ') + 1;
-    std::string_view nombre(texte.data() + debut, fin - debut);
+    supprimerBlancsExtremes(texte);
+    std::string_view nombre = texte;
     if (!estNombreBienForme(nombre)) return 0;
     if (nombre.front() == '+') nombre.remove_prefix(1);
     double valeur = 0;

@@ -154,13 +154,16 @@ bool pointRepere(const Tparents& p, Tobjet& o)
     return true;
 }
 
-bool imageRotation(const Tparents& p, Tobjet& o)
+// The image of M by the rotation of centre C and the angle the kind holds: a rotated point, or a
+// point on an arc, which the mouse turns by changing that angle.
+template <class Tdonnees>
+bool rotation(const Tparents& p, Tobjet& o)
 {
     const Tpoint* c = p.point(o.parents[0]);
     const Tpoint* m = p.point(o.parents[1]);
     if (!c || !m) return false;
     double x, y;
-    rotationPoint(x, y, c->x, c->y, m->x, m->y, o.donneesDe<TimageRotation>().angle);
+    rotationPoint(x, y, c->x, c->y, m->x, m->y, o.donneesDe<Tdonnees>().angle);
     placer(o, x, y);
     return true;
 }
@@ -270,17 +273,6 @@ bool coteAngle(const Tparents& p, Tobjet& o)
     return true;
 }
 
-bool pointSurArc(const Tparents& p, Tobjet& o)
-{
-    const Tpoint* c = p.point(o.parents[0]);
-    const Tpoint* m = p.point(o.parents[1]);
-    if (!c || !m) return false;
-    double x, y;
-    rotationPoint(x, y, c->x, c->y, m->x, m->y, o.donneesDe<TpointSurArc>().angle);
-    placer(o, x, y);
-    return true;
-}
-
 // The common point further along the line's direction; a line that misses by a rounding error
 // touches.
 bool pointCommunDroiteCercle(const Tparents& p, Tobjet& o)
@@ -379,7 +371,7 @@ constexpr TcalculGenre calculs[] = {
     {genrePerpendiculaire, perpendiculaire},
     {genreIntersectionDroites, pointCommunDroites},
     {genrePointRepere, pointRepere},
-    {genreImageRotation, imageRotation},
+    {genreImageRotation, rotation<TimageRotation>},
     {genreReportLongueur, reportLongueur},
     {genrePolygone, polygone},
     {genreSymetriqueDroite, symetriqueDroite},
@@ -388,7 +380,7 @@ constexpr TcalculGenre calculs[] = {
     {genreCoteLongueur, coteLongueur},
     {genreMediatrice, mediatrice},
     {genreCoteAngle, coteAngle},
-    {genrePointSurArc, pointSurArc},
+    {genrePointSurArc, rotation<TpointSurArc>},
     {genreIntersectionDroiteCercle, pointCommunDroiteCercle},
     {genreCentreCercleInscrit, centreCercleInscrit},
     {genreImageRotationHomothetie, imageRotationHomothetie},

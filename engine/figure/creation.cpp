@@ -1,15 +1,15 @@
 #include "engine/figure/creation.h"
 
-#include "engine/base/chaine_courte.h"
 #include "engine/base/nombres.h"
 #include "engine/figure/construction.h"
 #include "engine/figure/creation_commune.h"
 
 Tobjet* ajouterObjet(Tfigure& figure, const std::string& nom, TgenreObjet genre)
 {
-    if (figure.nbObjets >= nbObjetsMax || !genreConnu(genre)) return nullptr;
+    if (figure.nbObjets >= nbObjetsMax) return nullptr;
+    // The slot past the last object is empty, and an unknown kind leaves it so.
     std::unique_ptr<Tobjet>& emplacement = figure.objets[figure.nbObjets + 1];
-    creerObjet(courte(nom), genre, emplacement);
+    if (!creerObjet(nom, genre, emplacement)) return nullptr;
     ++figure.nbObjets;
     return emplacement.get();
 }
@@ -45,10 +45,10 @@ std::string nomAutomatique(const Tfigure& figure, const std::string& prefixe)
 
 double colonneEnPixels(const Tfigure& figure, double colonne)
 {
-    return (colonne + figure.decalageColonnes) * 8;
+    return (colonne + figure.decalageColonnes) * pixelsParColonne;
 }
 
 double ligneEnPixels(double ligne)
 {
-    return ligne * 18;
+    return ligne * pixelsParLigne;
 }

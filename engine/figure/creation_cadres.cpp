@@ -25,7 +25,7 @@ Tobjet* creerCadre(Tfigure& figure, int style, double colonne, double ligne, dou
                    double hauteur)
 {
     return cadre(figure, style, colonneEnPixels(figure, colonne), ligneEnPixels(ligne),
-                 largeur * 8, hauteur * 18);
+                 largeur * pixelsParColonne, hauteur * pixelsParLigne);
 }
 
 Tobjet* creerCadreAction(Tfigure& figure, double ligne, double largeur, double hauteur)
@@ -53,7 +53,7 @@ Tobjet* creerBoutonLien(Tfigure& figure, int code, const std::string& titre, dou
 
 Tobjet* creerZoneLien(Tfigure& figure, int x, int y, int largeur, int code)
 {
-    Tobjet* o = cadre(figure, styleZoneLien, x, y, largeur, 18);
+    Tobjet* o = cadre(figure, styleZoneLien, x, y, largeur, pixelsParLigne);
     if (o) o->donneesDe<Tcadre>().codeLien = code;
     return o;
 }

@@ -17,5 +17,7 @@ std::vector<std::string> nomsDeLaListe(const std::string& liste);
 // The prefix followed by the index the next object takes.
 std::string nomAutomatique(const Tfigure& figure, const std::string& prefixe);
 // Text units: a column is 8 pixels, shifted by the surface's column offset; a line 18 pixels.
+constexpr double pixelsParColonne = 8;
+constexpr double pixelsParLigne = 18;
 double colonneEnPixels(const Tfigure& figure, double colonne);
 double ligneEnPixels(double ligne);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "engine/base/chaine_courte.h"
 #include "engine/base/nombres.h"
@@ -18,11 +19,13 @@ void libererObjets(Tfigure& figure)
 
 // Rounded while still in extended precision: a product a hair off a half would otherwise be
 // rounded onto the half when made a double, then go to its even neighbour. Brought within the
-// range of a double first (arrondi clamps far tighter), a NaN passing through.
+// range of a double first (arrondi clamps far tighter), a NaN passing through. rintl, not
+// nearbyintl: the same value, without saving and restoring the floating-point environment on
+// every pixel of a paint.
 int arrondiEtendu(long double p)
 {
     constexpr long double horsEcran = 1e15L;
-    return arrondi(static_cast<double>(std::clamp(std::nearbyintl(p), -horsEcran, horsEcran)));
+    return arrondi(static_cast<double>(std::clamp(std::rintl(p), -horsEcran, horsEcran)));
 }
 
 } // namespace
@@ -40,42 +43,31 @@ void creerFigure(ZoneDessin* controle, int largeur, int hauteur, std::unique_ptr
 void reinitialiserFigure(Tfigure& figure)
 {
     libererObjets(figure);
-    if (figure.controle) {
-        figure.largeur = figure.controle->ClientWidth();
-        figure.hauteur = figure.controle->ClientHeight();
-        figure.couleurFond = figure.controle->Color();
+    // Every field takes the record's default again, but for what a reset keeps: the binding,
+    // the exercise's parameters, the mouse, the zones of the last paint and what the painter
+    // last wrote. The snap list is not kept: it holds indices into the table just emptied,
+    // which would designate whatever the next figure puts at those places.
+    Tfigure neuve;
+    neuve.controle = figure.controle;
+    neuve.largeur = figure.largeur;
+    neuve.hauteur = figure.hauteur;
+    neuve.couleurFond = figure.couleurFond;
+    neuve.parametres = figure.parametres;
+    neuve.xSouris = figure.xSouris;
+    neuve.ySouris = figure.ySouris;
+    neuve.zonesLiens = figure.zonesLiens;
+    neuve.dernierPointHorsFenetre = figure.dernierPointHorsFenetre;
+    if (const ZoneDessin* c = neuve.controle) {
+        neuve.largeur = c->ClientWidth();
+        neuve.hauteur = c->ClientHeight();
+        neuve.couleurFond = c->Color();
     }
-    figure.fondPeint = true;
-    figure.decalageColonnes = 0;
-    figure.origineX = figure.largeur / 2.0;
-    figure.origineY = figure.hauteur / 2.0;
-    figure.echelle = std::min(figure.largeur, figure.hauteur) / 10.0;
-    figure.fuiteX = 0.4;
-    figure.fuiteY = 0.4;
-    figure.couleurAxes = 0x0000FF;
-    figure.axesVisibles = false;
-    figure.pasX = 1.0;
-    figure.pasY = 1.0;
-    figure.grilleCarree = true;
-    figure.graduationX = 3.0;
-    figure.graduationY = 3.0;
-    figure.axesCaches = false;
-    figure.etiquetteGraduationX = "3";
-    figure.etiquetteGraduationY = "3";
-    figure.etiquetteAxeX = "x";
-    figure.etiquetteAxeY = "y";
-    figure.etiquetteOrigine = "0";
-    figure.objetSaisi = 0;
-    for (int t = 1; t <= nbOutilsMax; ++t) initialiserOutil(figure.outils[t], t);
-    figure.nbOutils = 0;
-    figure.rayonsLies = false;
-    // The snap list holds indices into the table just emptied: kept, they would designate
-    // whatever the next figure puts at those places.
-    figure.nbPointsAimantes = 0;
-    figure.indiceDiagramme = 0;
-    figure.indiceDamier = 0;
-    figure.sourisInactive = false;
-    calculerFenetre(figure);
+    neuve.origineX = neuve.largeur / 2.0;
+    neuve.origineY = neuve.hauteur / 2.0;
+    neuve.echelle = std::min(neuve.largeur, neuve.hauteur) / 10.0;
+    for (int t = 1; t <= nbOutilsMax; ++t) initialiserOutil(neuve.outils[t], t);
+    calculerFenetre(neuve);
+    figure = std::move(neuve);
 }
 
 void libererFigure(std::unique_ptr<Tfigure>& figure)

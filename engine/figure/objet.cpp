@@ -72,11 +72,6 @@ const TdescriptionGenre* description(TgenreObjet genre)
 
 } // namespace
 
-bool genreConnu(TgenreObjet genre)
-{
-    return description(genre) != nullptr;
-}
-
 bool creerObjet(const std::string& nom, TgenreObjet genre, std::unique_ptr<Tobjet>& objet)
 {
     const TdescriptionGenre* d = description(genre);

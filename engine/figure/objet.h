@@ -286,9 +286,6 @@ struct Tobjet {
     template <class T> const T& donneesDe() const { return std::get<T>(donnees); }
 };
 
-// True for the kinds that the program creates.
-bool genreConnu(TgenreObjet genre);
-
 // Replaces the object held by the reference by a new object of the kind, named with the first 20
 // characters of the name. A kind that the program does not create is refused: false, and the
 // reference is left as it was.

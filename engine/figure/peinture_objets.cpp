@@ -47,18 +47,13 @@ void dessinerSegmentObjet(Tfigure& f, Canevas& canevas, int i)
     tracerLigneMonde(f, canevas, o.couleur, o.trait, s.xA, s.yA, s.xB, s.yB, o.epaisseur);
 }
 
+// A line or a half-line: its point and direction, drawn across the window by the tracer.
+template <auto tracer>
 void dessinerDroite(Tfigure& f, Canevas& canevas, int i)
 {
-    Tobjet& o = *f.objets[i];
+    const Tobjet& o = *f.objets[i];
     const Tdroite& d = o.donneesDe<Tdroite>();
-    tracerDroiteFenetre(f, canevas, o.couleur, o.trait, d.x, d.y, d.dx, d.dy, o.epaisseur);
-}
-
-void dessinerDemiDroite(Tfigure& f, Canevas& canevas, int i)
-{
-    Tobjet& o = *f.objets[i];
-    const Tdroite& d = o.donneesDe<Tdroite>();
-    tracerDemiDroiteFenetre(f, canevas, o.couleur, o.trait, d.x, d.y, d.dx, d.dy, o.epaisseur);
+    tracer(f, canevas, o.couleur, o.trait, d.x, d.y, d.dx, d.dy, o.epaisseur);
 }
 
 void dessinerCercle(Tfigure& f, Canevas& canevas, int i)
@@ -204,8 +199,8 @@ struct TdessinClasse {
 constexpr TdessinClasse dessinsClasses[] = {
     {affPoint, dessinerPoint},
     {affSegment, dessinerSegmentObjet},
-    {affDroite, dessinerDroite},
-    {affDemiDroite, dessinerDemiDroite},
+    {affDroite, dessinerDroite<tracerDroiteFenetre>},
+    {affDemiDroite, dessinerDroite<tracerDemiDroiteFenetre>},
     {affCercle, dessinerCercle},
     {affArc, dessinerArc},
     {affTexte, dessinerTexteObjet},

@@ -1,11 +1,9 @@
 #include "engine/figure/requetes.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "engine/base/geometrie.h"
 #include "engine/base/nombres.h"
-#include "engine/figure/objets_par_nom.h"
 
 namespace {
 
@@ -13,14 +11,17 @@ struct Tcoordonnees {
     double x, y;
 };
 
-Tcoordonnees lire(const Tfigure& figure, const std::string& nom)
-{
-    return {abscisse(figure, nom), ordonnee(figure, nom)};
-}
-
 Tcoordonnees coordonnees(const Tobjet& o)
 {
     return o.point ? Tcoordonnees{o.point->x, o.point->y} : Tcoordonnees{0, 0};
+}
+
+// One look-up for both coordinates; a missing name, like any object that is not a point, reads
+// as (0, 0), as abscisse and ordonnee read it.
+Tcoordonnees lire(const Tfigure& figure, const std::string& nom)
+{
+    const Tobjet* o = objetNomme(figure, nom);
+    return o ? coordonnees(*o) : Tcoordonnees{0, 0};
 }
 
 bool confondus(Tcoordonnees a, Tcoordonnees b)
@@ -28,9 +29,32 @@ bool confondus(Tcoordonnees a, Tcoordonnees b)
     return presqueEgal(a.x, b.x) && presqueEgal(a.y, b.y);
 }
 
+bool alignes(Tcoordonnees a, Tcoordonnees b, Tcoordonnees c)
+{
+    return std::abs((c.x - a.x) * (b.y - a.y) - (b.x - a.x) * (c.y - a.y)) < 0.01;
+}
+
 double produitScalaire(Tcoordonnees a, Tcoordonnees b, Tcoordonnees c, Tcoordonnees d)
 {
     return (b.x - a.x) * (d.x - c.x) + (b.y - a.y) * (d.y - c.y);
+}
+
+bool perpendiculaires(Tcoordonnees a, Tcoordonnees b, Tcoordonnees c, Tcoordonnees d)
+{
+    return std::abs(produitScalaire(a, b, c, d)) < 1e-6;
+}
+
+bool triangle(Tcoordonnees a, Tcoordonnees b, Tcoordonnees c)
+{
+    return !confondus(a, b) && !alignes(a, b, c);
+}
+
+// The angle at S from SA to SB: negative unless the raw cross product is positive, 0 when a side
+// has no length (no direction, and nothing a check takes for a real angle).
+double angleOriente(Tcoordonnees a, Tcoordonnees s, Tcoordonnees b)
+{
+    bool sansCote;
+    return angleSommet(sansCote, a.x, a.y, s.x, s.y, b.x, b.y);
 }
 
 } // namespace
@@ -45,28 +69,13 @@ double longueur(const Tfigure& figure, const std::string& a, const std::string& 
 double mesureAngle(const Tfigure& figure, const std::string& a, const std::string& s,
                    const std::string& b)
 {
-    const Tcoordonnees sommet = lire(figure, s);
-    const Tcoordonnees pa = lire(figure, a);
-    const Tcoordonnees pb = lire(figure, b);
-    double ux = pa.x - sommet.x, uy = pa.y - sommet.y;
-    double vx = pb.x - sommet.x, vy = pb.y - sommet.y;
-    // A side of no length has no direction: 0, which no check takes for a real angle.
-    if (!normaliserVecteur(ux, uy) || !normaliserVecteur(vx, vy)) return 0;
-    const double cosinus = ux * vx + uy * vy;
-    if (std::isnan(cosinus)) return 0;
-    return arcCosinus(cosinus) * 180 / std::numbers::pi;
+    return std::abs(mesureAngleOriente(figure, a, s, b));
 }
 
 double mesureAngleOriente(const Tfigure& figure, const std::string& a, const std::string& s,
                           const std::string& b)
 {
-    const Tcoordonnees sommet = lire(figure, s);
-    const Tcoordonnees pa = lire(figure, a);
-    const Tcoordonnees pb = lire(figure, b);
-    const double mesure = mesureAngle(figure, a, s, b);
-    const double produitVectoriel =
-        (pa.x - sommet.x) * (pb.y - sommet.y) - (pa.y - sommet.y) * (pb.x - sommet.x);
-    return produitVectoriel > 0 ? mesure : 0 - mesure;
+    return angleOriente(lire(figure, a), lire(figure, s), lire(figure, b));
 }
 
 double distanceALaDroite(const Tfigure& figure, const std::string& p, const std::string& a,
@@ -108,17 +117,13 @@ bool pointsProches(const Tfigure& figure, const std::string& a, const std::strin
 bool sontAlignes(const Tfigure& figure, const std::string& a, const std::string& b,
                  const std::string& c)
 {
-    const Tcoordonnees pa = lire(figure, a);
-    const Tcoordonnees pb = lire(figure, b);
-    const Tcoordonnees pc = lire(figure, c);
-    return std::abs((pc.x - pa.x) * (pb.y - pa.y) - (pb.x - pa.x) * (pc.y - pa.y)) < 0.01;
+    return alignes(lire(figure, a), lire(figure, b), lire(figure, c));
 }
 
 bool sontPerpendiculaires(const Tfigure& figure, const std::string& a, const std::string& b,
                           const std::string& c, const std::string& d)
 {
-    return std::abs(produitScalaire(lire(figure, a), lire(figure, b), lire(figure, c),
-                                    lire(figure, d))) < 1e-6;
+    return perpendiculaires(lire(figure, a), lire(figure, b), lire(figure, c), lire(figure, d));
 }
 
 bool vecteursMemeSens(const Tfigure& figure, const std::string& a, const std::string& b,
@@ -136,8 +141,12 @@ bool memeLongueur(const Tfigure& figure, const std::string& a, const std::string
 bool pairesConfondues(const Tfigure& figure, const std::string& a, const std::string& b,
                       const std::string& c, const std::string& d)
 {
-    if (pointsConfondus(figure, a, c)) return pointsConfondus(figure, b, d);
-    if (pointsConfondus(figure, a, d)) return pointsConfondus(figure, b, c);
+    const Tcoordonnees pa = lire(figure, a);
+    const Tcoordonnees pb = lire(figure, b);
+    const Tcoordonnees pc = lire(figure, c);
+    const Tcoordonnees pd = lire(figure, d);
+    if (confondus(pa, pc)) return confondus(pb, pd);
+    if (confondus(pa, pd)) return confondus(pb, pc);
     return false;
 }
 
@@ -176,21 +185,27 @@ bool polygonesConfondus(const Tfigure& figure, const std::string& p, const std::
 bool estTriangle(const Tfigure& figure, const std::string& a, const std::string& b,
                  const std::string& c)
 {
-    return !pointsConfondus(figure, a, b) && !sontAlignes(figure, a, b, c);
+    return triangle(lire(figure, a), lire(figure, b), lire(figure, c));
 }
 
 bool estTriangleRectangle(const Tfigure& figure, const std::string& a, const std::string& b,
                           const std::string& c)
 {
-    return estTriangle(figure, a, b, c) && sontPerpendiculaires(figure, a, b, a, c);
+    const Tcoordonnees pa = lire(figure, a);
+    const Tcoordonnees pb = lire(figure, b);
+    const Tcoordonnees pc = lire(figure, c);
+    return triangle(pa, pb, pc) && perpendiculaires(pa, pb, pa, pc);
 }
 
 bool sommeAnglesNulle(const Tfigure& figure, const std::string& a, const std::string& b,
                       const std::string& c, const std::string& d)
 {
-    const double somme =
-        mesureAngleOriente(figure, b, a, d) + mesureAngleOriente(figure, c, b, a)
-        + mesureAngleOriente(figure, d, c, b) + mesureAngleOriente(figure, a, d, c);
+    const Tcoordonnees pa = lire(figure, a);
+    const Tcoordonnees pb = lire(figure, b);
+    const Tcoordonnees pc = lire(figure, c);
+    const Tcoordonnees pd = lire(figure, d);
+    const double somme = angleOriente(pb, pa, pd) + angleOriente(pc, pb, pa) +
+                         angleOriente(pd, pc, pb) + angleOriente(pa, pd, pc);
     return presqueEgal(somme, 0);
 }
 

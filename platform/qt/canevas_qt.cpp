@@ -1,16 +1,15 @@
 #include "platform/qt/canevas_qt.h"
 
+#include <QList>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 #include <QStaticText>
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <cmath>
 #include <numbers>
 #include <unordered_map>
-#include <vector>
 
 #include "platform/qt/couleur_qt.h"
 #include "platform/qt/image_qt.h"
@@ -19,8 +18,9 @@
 
 namespace {
 
-// The platform's dash patterns, in pen widths (pixels for a 1-pixel pen), by TPenStyle.
-const std::array<std::vector<qreal>, 6> motifsTirets = {{
+// The platform's dash patterns, in pen widths (pixels for a 1-pixel pen), by TPenStyle; held as Qt
+// lists, which every pen shares instead of copying.
+const std::array<QList<qreal>, 6> motifsTirets = {{
     {},                    // psSolid
     {18, 6},               // psDash
     {3, 3},                // psDot
@@ -56,10 +56,8 @@ QPen plumeQt(const TPen& plume)
     // and join round.
     p.setCapStyle(largeur == 1 ? Qt::FlatCap : Qt::RoundCap);
     p.setJoinStyle(Qt::RoundJoin);
-    if (plume.Style < motifsTirets.size() && !motifsTirets[plume.Style].empty()) {
-        const std::vector<qreal>& motif = motifsTirets[plume.Style];
-        p.setDashPattern(QList<qreal>(motif.begin(), motif.end()));
-    }
+    if (plume.Style < motifsTirets.size() && !motifsTirets[plume.Style].empty())
+        p.setDashPattern(motifsTirets[plume.Style]);
     return p;
 }
 
@@ -121,9 +119,9 @@ std::string cleTexte(const TFont& police, const std::string& texte)
     return cle;
 }
 
-template <typename Valeur>
+template <typename Valeur, typename Calcul>
 const Valeur& retenir(std::unordered_map<std::string, Valeur>& retenus, std::string cle,
-                      const std::function<Valeur()>& calculer)
+                      Calcul&& calculer)
 {
     if (auto it = retenus.find(cle); it != retenus.end()) return it->second;
     if (retenus.size() >= textesRetenusMax) retenus.clear();
@@ -271,16 +269,14 @@ void CanevasQt::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, in
     tracerArc(TFormeArc::corde, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
-const QFontMetrics& CanevasQt::metriques()
+void CanevasQt::suivrePolice()
 {
     const bool changee = !metriques_ || Font.Name != policeConnue_.Name ||
                          Font.Size != policeConnue_.Size || Font.Style != policeConnue_.Style;
-    if (changee) {
-        policeConnue_ = Font;
-        qfont_ = policeQt(Font);
-        metriques_.emplace(qfont_, peintre_.device());
-    }
-    return *metriques_;
+    if (!changee) return;
+    policeConnue_ = Font;
+    qfont_ = policeQt(Font);
+    metriques_.emplace(qfont_, peintre_.device());
 }
 
 QString CanevasQt::texteQt(const std::string& texte) const
@@ -291,17 +287,15 @@ QString CanevasQt::texteQt(const std::string& texte) const
 void CanevasQt::TextOut(int x, int y, const std::string& texte)
 {
     if (texte.empty()) return;
-    const QFontMetrics& m = metriques();
-    const QString q = texteQt(texte);
     if (!FondTransparent)
-        peintre_.fillRect(QRect(x, y, m.horizontalAdvance(q), m.ascent() + m.descent()),
-                          versQColor(Brush.Color));
+        peintre_.fillRect(QRect(x, y, TextWidth(texte), TextHeight(texte)), versQColor(Brush.Color));
+    suivrePolice();
     peintre_.setFont(qfont_);
     peintre_.setPen(versQColor(Font.Color));
     peintre_.setBackgroundMode(Qt::TransparentMode);
     static std::unordered_map<std::string, QStaticText> textes;
-    const QStaticText& prepare = retenir<QStaticText>(textes, cleTexte(Font, texte), [&] {
-        QStaticText t(q);
+    const QStaticText& prepare = retenir(textes, cleTexte(Font, texte), [&] {
+        QStaticText t(texteQt(texte));
         t.setTextFormat(Qt::PlainText);
         t.setPerformanceHint(QStaticText::AggressiveCaching);
         t.prepare(QTransform(), qfont_);
@@ -313,14 +307,16 @@ void CanevasQt::TextOut(int x, int y, const std::string& texte)
 int CanevasQt::TextWidth(const std::string& texte)
 {
     static std::unordered_map<std::string, int> largeurs;
-    return retenir<int>(largeurs, cleTexte(Font, texte),
-                        [&] { return metriques().horizontalAdvance(texteQt(texte)); });
+    return retenir(largeurs, cleTexte(Font, texte), [&] {
+        suivrePolice();
+        return metriques_->horizontalAdvance(texteQt(texte));
+    });
 }
 
 int CanevasQt::TextHeight(const std::string&)
 {
-    const QFontMetrics& m = metriques();
-    return m.ascent() + m.descent();
+    suivrePolice();
+    return metriques_->ascent() + metriques_->descent();
 }
 
 void CanevasQt::Draw(int x, int y, const Image& image)

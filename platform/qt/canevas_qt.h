@@ -42,9 +42,9 @@ private:
     // Hands the pen, and the brush when the shape is filled, to the painter.
     void preparer(bool remplie);
     void tracerArc(TFormeArc forme, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-    // The font and its metrics, rebuilt only when the canvas font changed: text is drawn and
-    // measured many times with the same font.
-    const QFontMetrics& metriques();
+    // Brings the Qt font and its metrics up to the canvas font, rebuilding them only when it
+    // changed: text is drawn and measured many times with the same font.
+    void suivrePolice();
     QString texteQt(const std::string& texte) const;
 
     QPainter& peintre_;

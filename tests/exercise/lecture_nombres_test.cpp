@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/base/nombres.h"
 #include "exercise/lecture_duree.h"
 #include "exercise/lecture_nombres.h"
 
@@ -134,27 +133,6 @@ TEST(LireNombreSigne, BlancsEtSigne)
                           {"2\t", 0, lectureIncomprise, 0, 0},
                       },
                       true);
-}
-
-TEST(PresqueEgal, EcartStrictementSousUnMilliardieme)
-{
-    struct Cas {
-        double a, b;
-        bool egaux;
-    };
-    for (const Cas& c : std::vector<Cas>{
-             {1, 1, true},
-             {0, 0.9e-9, true},
-             {0, -0.9e-9, true},
-             {0, 1e-9, false},  // exactly the bound is not equal
-             {1e-9, 0, false},
-             {0.1 + 0.2, 0.3, true},
-             {1, std::numeric_limits<double>::quiet_NaN(), false},
-             {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(), false},
-         }) {
-        SCOPED_TRACE(testing::Message() << c.a << " " << c.b);
-        EXPECT_EQ(presqueEgal(c.a, c.b), c.egaux);
-    }
 }
 
 TEST(TermesReductibles, DiviseurCommunDeDeuxEntiers)

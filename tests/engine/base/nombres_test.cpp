@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -234,6 +235,27 @@ TEST(Rvb, RougeDansLOctetBas)
     EXPECT_EQ(rvb(0, 0, 255), 0xFF0000);
     EXPECT_EQ(rvb(1, 2, 3), 0x030201);
     EXPECT_EQ(rvb(255, 255, 255), 0xFFFFFF);
+}
+
+TEST(PresqueEgal, EcartStrictementSousUnMilliardieme)
+{
+    struct Cas {
+        double a, b;
+        bool egaux;
+    };
+    for (const Cas& c : std::vector<Cas>{
+             {1, 1, true},
+             {0, 0.9e-9, true},
+             {0, -0.9e-9, true},
+             {0, 1e-9, false},  // exactly the bound is not equal
+             {1e-9, 0, false},
+             {0.1 + 0.2, 0.3, true},
+             {1, std::numeric_limits<double>::quiet_NaN(), false},
+             {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(), false},
+         }) {
+        SCOPED_TRACE(testing::Message() << c.a << " " << c.b);
+        EXPECT_EQ(presqueEgal(c.a, c.b), c.egaux);
+    }
 }
 
 }  // namespace

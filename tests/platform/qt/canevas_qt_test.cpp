@@ -11,6 +11,7 @@
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/image_qt.h"
 #include "platform/qt/symbole.h"
+#include "tests/platform/qt/pixels.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ QImage dessiner(const std::function<void(Canevas&)>& dessin, QRgb fond = blanc, 
     dessin(canevas);
     peintre.end();
     return image;
-}
-
-int compter(const QImage& image, QRgb couleur, int x1, int y1, int x2, int y2)
-{
-    int n = 0;
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x) n += image.pixel(x, y) == couleur;
-    return n;
 }
 
 }  // namespace

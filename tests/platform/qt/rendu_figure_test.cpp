@@ -2,11 +2,9 @@
 // figure with its grid and axes, and every style of framed block. With VASTRELLE_PNG naming a
 // folder, each is also saved there.
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <array>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -20,6 +18,7 @@
 #include "platform/double/controles_enregistres.h"
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/couleur_qt.h"
+#include "tests/platform/qt/pixels.h"
 
 namespace {
 
@@ -28,14 +27,10 @@ QRgb rgb(TColor c)
     return versQColor(c).rgb();
 }
 
-// Pixels of exactly that colour in the box x1 ≤ x < x2, y1 ≤ y < y2.
+// Pixels of exactly that colour of the program in the box x1 ≤ x < x2, y1 ≤ y < y2.
 int compter(const QImage& image, TColor couleur, int x1, int y1, int x2, int y2)
 {
-    int n = 0;
-    for (int y = std::max(0, y1); y < std::min(image.height(), y2); ++y)
-        for (int x = std::max(0, x1); x < std::min(image.width(), x2); ++x)
-            n += image.pixel(x, y) == rgb(couleur);
-    return n;
+    return compter(image, rgb(couleur), x1, y1, x2, y2);
 }
 
 // A surface bound to a paint box of the given size and colour, painted into an image of that
@@ -62,9 +57,7 @@ protected:
             canevas.Brush.Color = zone.Color();
             dessinerFigure(*surface, canevas);
         }
-        if (const char* dossier = std::getenv("VASTRELLE_PNG"))
-            image.save(QDir(QString::fromLocal8Bit(dossier))
-                           .filePath(QString::fromLatin1(nom) + QStringLiteral(".png")));
+        enregistrerPourVoir(image, nom);
         return image;
     }
 

@@ -1,10 +1,8 @@
 // Posed operations, long divisions and formulas drawn with the real canvas, as a pupil sees them.
 // With VASTRELLE_PNG naming a folder, each picture is also saved there, three times enlarged.
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -13,6 +11,7 @@
 #include "engine/text/formule.h"
 #include "engine/text/operations_posees.h"
 #include "platform/qt/canevas_qt.h"
+#include "tests/platform/qt/pixels.h"
 
 namespace {
 
@@ -32,10 +31,7 @@ bool estDeTeinte(QRgb p, Teinte teinte)
 // Pixels of the tint in the box x1 ≤ x < x2, y1 ≤ y < y2.
 int compter(const QImage& image, Teinte teinte, int x1, int y1, int x2, int y2)
 {
-    int n = 0;
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x) n += estDeTeinte(image.pixel(x, y), teinte);
-    return n;
+    return compterSi(image, [teinte](QRgb p) { return estDeTeinte(p, teinte); }, x1, y1, x2, y2);
 }
 
 QImage dessiner(const char* nom, const std::function<void(Canevas&)>& dessin, int largeur = 220,
@@ -48,11 +44,7 @@ QImage dessiner(const char* nom, const std::function<void(Canevas&)>& dessin, in
         CanevasQt canevas(peintre);
         dessin(canevas);
     }
-    if (const char* dossier = std::getenv("VASTRELLE_PNG")) {
-        const QImage grande = image.scaled(image.size() * 3, Qt::IgnoreAspectRatio,
-                                           Qt::FastTransformation);
-        grande.save(QDir(QString::fromLocal8Bit(dossier)).filePath(QString::fromLatin1(nom) + ".png"));
-    }
+    enregistrerPourVoir(image, nom, 3);
     return image;
 }
 

@@ -1,16 +1,15 @@
 // Markup drawn with the real Qt canvas, as the pupil sees it. With VASTRELLE_PNG naming a folder,
 // the page is saved there as rendu_texte.png for a look.
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
 #include "engine/text/texte_balise.h"
 #include "engine/text/zones_liens.h"
 #include "platform/qt/canevas_qt.h"
+#include "tests/platform/qt/pixels.h"
 
 namespace {
 
@@ -24,15 +23,6 @@ struct Tligne {
     double x, y;
     double fin = 0;  // where the pen ended
 };
-
-int compter(const QImage& image, QRgb couleur, int x1, int y1, int x2, int y2)
-{
-    int n = 0;
-    for (int y = std::max(0, y1); y < std::min(image.height(), y2); ++y)
-        for (int x = std::max(0, x1); x < std::min(image.width(), x2); ++x)
-            n += image.pixel(x, y) == couleur;
-    return n;
-}
 
 class RenduTexte : public ::testing::Test {
 protected:
@@ -50,8 +40,7 @@ protected:
         }
         listeZonesCourante = nullptr;
         peintre.end();
-        if (const char* dossier = std::getenv("VASTRELLE_PNG"))
-            image.save(QDir(QString::fromLocal8Bit(dossier)).filePath("rendu_texte.png"));
+        enregistrerPourVoir(image, "rendu_texte");
     }
 
     QImage image;
