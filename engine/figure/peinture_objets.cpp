@@ -18,11 +18,6 @@ constexpr double echelleDivision = 1.2;
 // A fill motif of an arc that makes it a chord rather than a sector.
 constexpr int motifCorde = 8;
 
-// Brush styles of the fill motifs 1..7; any other motif keeps the brush style.
-constexpr std::array<TBrushStyle, 7> stylesMotif = {bsSolid,     bsBDiagonal, bsFDiagonal,
-                                                    bsCross,     bsDiagCross, bsHorizontal,
-                                                    bsVertical};
-
 // The filled square marker, then the label.
 void dessinerPoint(Tfigure& f, Canevas& canevas, int i)
 {
@@ -242,9 +237,6 @@ void dessinerPolygonePlein(Tfigure& figure, Canevas& canevas, int i)
     for (int k = 1; k <= n; ++k)
         sommets[static_cast<std::size_t>(k - 1)] = {versPixelX(figure, p->x[k]),
                                                     versPixelY(figure, p->y[k])};
-    canevas.Pen.Style = psClear;
-    canevas.Brush.Color = o->couleur;
-    if (o->remplissage >= 1 && o->remplissage <= static_cast<int>(stylesMotif.size()))
-        canevas.Brush.Style = stylesMotif[static_cast<std::size_t>(o->remplissage - 1)];
-    canevas.Polygon(std::span<const TPoint>(sommets.data(), static_cast<std::size_t>(n)));
+    remplirPolygone(canevas, o->remplissage, o->couleur,
+                    std::span<const TPoint>(sommets.data(), static_cast<std::size_t>(n)));
 }

@@ -55,6 +55,12 @@ void remplirEllipse(Canevas& canevas, int motif, TColor couleur, double gauche, 
     canevas.Ellipse(arrondi(gauche), arrondi(haut), arrondi(droite), arrondi(bas));
 }
 
+void remplirPolygone(Canevas& canevas, int motif, TColor couleur, std::span<const TPoint> sommets)
+{
+    preparerRemplissage(canevas, motif, couleur);
+    canevas.Polygon(sommets);
+}
+
 void remplirSecteur(Canevas& canevas, int motif, TColor couleur, double x1, double y1, double x2,
                     double y2, double x3, double y3, double x4, double y4)
 {

@@ -5,6 +5,7 @@
 // is left, top, right, bottom.
 
 #include <cstdint>
+#include <span>
 
 #include "platform/canevas.h"
 
@@ -42,6 +43,8 @@ void tracerEllipse(Canevas& canevas, TColor couleur, int style, double gauche, d
 // vertical; any other motif keeps the canvas's brush style. Fills have no outline.
 void remplirEllipse(Canevas& canevas, int motif, TColor couleur, double gauche, double haut,
                     double droite, double bas);
+// The polygon of the pixel points, filled by the motif without outline.
+void remplirPolygone(Canevas& canevas, int motif, TColor couleur, std::span<const TPoint> sommets);
 void remplirSecteur(Canevas& canevas, int motif, TColor couleur, double x1, double y1, double x2,
                     double y2, double x3, double y3, double x4, double y4);
 void remplirCorde(Canevas& canevas, int motif, TColor couleur, double x1, double y1, double x2,
