@@ -1,19 +1,25 @@
-// The program's entry: the application, the system services, the main window, the message loop.
+// The program's entry: the application, the system services, the chapters, the main window and
+// the message loop.
 
 #include <QApplication>
+#include <QFile>
 
+#include "chapters/chapitres.h"
 #include "platform/plateforme.h"
 #include "platform/qt/plateforme_qt.h"
-#include "shell/fenetre_principale.h"
+#include "platform/qt/polices_substituees.h"
+#include "shell/fenetre_qt.h"
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    installerPolicesSubstituees();
     PlateformeQt systeme;
     installerPlateforme(&systeme);
+    installerChapitres();
     int code = 0;
     {
-        TfenetrePrincipale fenetre;
+        FenetreQt fenetre(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
         fenetre.show();
         code = application.exec();
     }
