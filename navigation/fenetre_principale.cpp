@@ -219,9 +219,11 @@ void TfenetrePrincipale::initialiserFenetre()
     colorier(c_.SepareEnonceSolution, couleurExercices);
     colorier(c_.fenetre, grisFenetre);
 
-    creerLigneTexte(*surfaceCours_, "$gChoisir une page de cours dans le sommaire.", 8, 30);
-    creerLigneTexte(*surfaceEnonce_, "$gChoisir un exercice dans le sommaire.", 8, 35);
-    creerLigneTexte(*surfaceImagiciel_, "$gChoisir un imagiciel dans le sommaire.", 8, 33);
+    // The invitations stand within their boxes (lines 30, 35 and 33 would put them below the
+    // boxes' bottoms, where no pupil could read them).
+    creerLigneTexte(*surfaceCours_, "$gChoisir une page de cours dans le sommaire.", 8, 12);
+    creerLigneTexte(*surfaceEnonce_, "$gChoisir un exercice dans le sommaire.", 8, 7);
+    creerLigneTexte(*surfaceImagiciel_, "$gChoisir un imagiciel dans le sommaire.", 8, 12);
 
     c_.LabelTitreExercice->setCaption("");
     colorier(c_.LabelTitreExercice, fondEnonce);

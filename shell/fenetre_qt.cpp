@@ -67,33 +67,36 @@ struct FenetreQt::Composants {
 
 namespace {
 
+// Each component bears its name, so that it can be found by it.
 template <class W>
-W* creer(QWidget* parent)
+W* creer(QWidget* parent, const char* nom)
 {
-    return new W(parent);
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(nom));
+    return w;
 }
 
-BoutonQt* bouton(QWidget* parent, const char* titre, int largeur)
+BoutonQt* bouton(QWidget* parent, const char* nom, const char* titre, int largeur)
 {
-    auto* b = new BoutonQt(parent);
+    auto* b = creer<BoutonQt>(parent, nom);
     b->setCaption(titre);
     b->resize(largeur, 24);
     b->setFocusPolicy(Qt::StrongFocus);
     return b;
 }
 
-EtiquetteQt* etiquette(QWidget* parent, const char* texte)
+EtiquetteQt* etiquette(QWidget* parent, const char* nom, const char* texte)
 {
-    auto* e = new EtiquetteQt(parent);
+    auto* e = creer<EtiquetteQt>(parent, nom);
     e->setCaption(texte);
     e->setAutoFillBackground(true);
     return e;
 }
 
 // A page: its bar stands in the top margin, so that its client area is what lies below the bar.
-PanneauQt* page()
+PanneauQt* page(const char* nom)
 {
-    auto* p = new PanneauQt();
+    auto* p = creer<PanneauQt>(nullptr, nom);
     p->setContentsMargins(0, hauteurBarre, 0, 0);
     return p;
 }
@@ -102,18 +105,19 @@ PanneauQt* page()
 
 FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<Composants>())
 {
+    setObjectName(QStringLiteral("fenetrePrincipale"));
     Composants& w = *w_;
     TcomposantsFenetre c;
     c.fenetre = this;
     c.cheminExecutable = cheminExecutable;
 
-    w.FondPageControle = creer<PanneauQt>(this);
-    w.PageControle = creer<ClasseurPagesQt>(w.FondPageControle);
+    w.FondPageControle = creer<PanneauQt>(this, "FondPageControle");
+    w.PageControle = creer<ClasseurPagesQt>(w.FondPageControle, "PageControle");
     w.PageControle->fixerTailleOnglets(largeurOnglet, hauteurOnglet);
     construirePages(c);
 
-    w.BoiteAccueil = creer<PanneauQt>(this);
-    w.ZoneFigureAccueil = creer<ZoneDessinQt>(w.BoiteAccueil);
+    w.BoiteAccueil = creer<PanneauQt>(this, "BoiteAccueil");
+    w.ZoneFigureAccueil = creer<ZoneDessinQt>(w.BoiteAccueil, "ZoneFigureAccueil");
 
     c.PageControle = w.PageControle;
     c.FondPageControle = w.FondPageControle;
@@ -155,6 +159,10 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
         parent->installEventFilter(this);
 
     fenetre_->FormCreate();
+    // What the stored layout gives besides: the course box as tall as the visible page, and the
+    // animations shown under their heading.
+    w.ZoneTexteCours->resize(w.ZoneTexteCours->width(), donneesCommunes->hauteurZoneCours);
+    w.ArbreChoixImagiciel->Expand(0, false);
     disposer();
 }
 
@@ -167,11 +175,11 @@ FenetreQt::~FenetreQt()
 void FenetreQt::construirePages(TcomposantsFenetre& c)
 {
     Composants& w = *w_;
-    w.PageMenu = page();
-    w.PageCours = page();
-    w.PageExercice = page();
-    w.PageImagiciel = page();
-    w.PageVocabulaire = page();
+    w.PageMenu = page("PageMenu");
+    w.PageCours = page("PageCours");
+    w.PageExercice = page("PageExercice");
+    w.PageImagiciel = page("PageImagiciel");
+    w.PageVocabulaire = page("PageVocabulaire");
     construirePageMenu(c);
     construirePageCours(c);
     construirePageExercice(c);
@@ -193,17 +201,21 @@ void FenetreQt::construirePages(TcomposantsFenetre& c)
 void FenetreQt::construirePageMenu(TcomposantsFenetre& c)
 {
     Composants& w = *w_;
-    w.ToolBarSommaire = creer<PanneauQt>(w.PageMenu);
-    w.BoutonQuitterSommaire = bouton(w.ToolBarSommaire, "Quitter", 80);
-    w.BoiteChoixCoursTitre = creer<PanneauQt>(w.PageMenu);
-    w.LabelCours = etiquette(w.BoiteChoixCoursTitre, "  Cours");
-    w.ArbreChoixCours = creer<ArbreQt>(w.BoiteChoixCoursTitre);
-    w.Splitter2 = creer<PanneauQt>(w.BoiteChoixCoursTitre);
-    w.LabelImagiciel = etiquette(w.BoiteChoixCoursTitre, "  Imagiciels");
-    w.ArbreChoixImagiciel = creer<ArbreQt>(w.BoiteChoixCoursTitre);
-    w.Splitter3 = creer<PanneauQt>(w.PageMenu);
-    w.LabelExercice = etiquette(w.PageMenu, "  Exercices");
-    w.ArbreChoixExercice = creer<ArbreQt>(w.PageMenu);
+    w.ToolBarSommaire = creer<PanneauQt>(w.PageMenu, "ToolBarSommaire");
+    w.BoutonQuitterSommaire = bouton(w.ToolBarSommaire, "BoutonQuitterSommaire", "Quitter", 80);
+    auto* consigne = etiquette(w.ToolBarSommaire, "ConsigneSommaire", "Choisir une page de cours, un imagiciel ou un exercice");
+    consigne->setAutoFillBackground(false);
+    consigne->setGeometry(8, 3, 560, hauteurEntete);
+    ecrireEnBlanc(consigne, 12);
+    w.BoiteChoixCoursTitre = creer<PanneauQt>(w.PageMenu, "BoiteChoixCoursTitre");
+    w.LabelCours = etiquette(w.BoiteChoixCoursTitre, "LabelCours", "  Cours");
+    w.ArbreChoixCours = creer<ArbreQt>(w.BoiteChoixCoursTitre, "ArbreChoixCours");
+    w.Splitter2 = creer<PanneauQt>(w.BoiteChoixCoursTitre, "Splitter2");
+    w.LabelImagiciel = etiquette(w.BoiteChoixCoursTitre, "LabelImagiciel", "  Imagiciels");
+    w.ArbreChoixImagiciel = creer<ArbreQt>(w.BoiteChoixCoursTitre, "ArbreChoixImagiciel");
+    w.Splitter3 = creer<PanneauQt>(w.PageMenu, "Splitter3");
+    w.LabelExercice = etiquette(w.PageMenu, "LabelExercice", "  Exercices");
+    w.ArbreChoixExercice = creer<ArbreQt>(w.PageMenu, "ArbreChoixExercice");
     for (EtiquetteQt* e : {w.LabelCours, w.LabelImagiciel, w.LabelExercice}) ecrireEnBlanc(e, 11);
 
     c.ToolBarSommaire = w.ToolBarSommaire;
@@ -221,19 +233,22 @@ void FenetreQt::construirePageMenu(TcomposantsFenetre& c)
 void FenetreQt::construirePageCours(TcomposantsFenetre& c)
 {
     Composants& w = *w_;
-    w.ToolBarCours = creer<PanneauQt>(w.PageCours);
-    w.LabelChapitreCours = etiquette(w.ToolBarCours, "");
-    w.BoutonCoursPrecedent = bouton(w.ToolBarCours, "\x8B Page", 70);
-    w.BoutonCoursSuivant = bouton(w.ToolBarCours, "Page \x9B", 70);
-    w.BoutonQuitterCours = bouton(w.ToolBarCours, "Quitter", 80);
-    w.ScrollBoiteCours = creer<BoiteDefilementQt>(w.PageCours);
+    w.ToolBarCours = creer<PanneauQt>(w.PageCours, "ToolBarCours");
+    w.LabelChapitreCours = etiquette(w.ToolBarCours, "LabelChapitreCours", "");
+    w.BoutonCoursPrecedent = bouton(w.ToolBarCours, "BoutonCoursPrecedent", "\x8B Page", 70);
+    w.BoutonCoursSuivant = bouton(w.ToolBarCours, "BoutonCoursSuivant", "Page \x9B", 70);
+    w.BoutonQuitterCours = bouton(w.ToolBarCours, "BoutonQuitterCours", "Quitter", 80);
+    w.ScrollBoiteCours = creer<BoiteDefilementQt>(w.PageCours, "ScrollBoiteCours");
     w.ScrollBoiteCours->setFrameShape(QFrame::NoFrame);
-    w.ZoneTexteCours = new ZoneDessinQt();
+    w.ZoneTexteCours = creer<ZoneDessinQt>(nullptr, "ZoneTexteCours");
     w.ScrollBoiteCours->setWidget(w.ZoneTexteCours);
     w.ScrollBoiteCours->setWidgetResizable(false);
+    // The scroll box shows its own colour round a short page, not the page's grey.
+    w.ScrollBoiteCours->viewport()->setBackgroundRole(QPalette::Base);
+    w.ScrollBoiteCours->viewport()->setAutoFillBackground(true);
     // The page's own buttons stand on the page and scroll with it.
-    w.BoutonPourSexercer = bouton(w.ZoneTexteCours, "S'exercer", 100);
-    w.BoutonRetour = bouton(w.ZoneTexteCours, "Retour", 90);
+    w.BoutonPourSexercer = bouton(w.ZoneTexteCours, "BoutonPourSexercer", "S'exercer", 100);
+    w.BoutonRetour = bouton(w.ZoneTexteCours, "BoutonRetour", "Retour", 90);
     w.BoutonPourSexercer->setVisible(false);
     ecrireEnBlanc(w.LabelChapitreCours, 12);
 
@@ -250,48 +265,49 @@ void FenetreQt::construirePageCours(TcomposantsFenetre& c)
 void FenetreQt::construirePageExercice(TcomposantsFenetre& c)
 {
     Composants& w = *w_;
-    w.ToolBarExercice = creer<PanneauQt>(w.PageExercice);
-    w.LabelChapitreExercice = etiquette(w.ToolBarExercice, "");
-    w.BoutonBilan = bouton(w.ToolBarExercice, "Bilan", 80);
-    w.BoutonQuitterExo = bouton(w.ToolBarExercice, "Quitter", 80);
-    w.SurTitreExercice = creer<PanneauQt>(w.PageExercice);
-    w.LabelTitreExercice = etiquette(w.PageExercice, "");
+    w.ToolBarExercice = creer<PanneauQt>(w.PageExercice, "ToolBarExercice");
+    w.LabelChapitreExercice = etiquette(w.ToolBarExercice, "LabelChapitreExercice", "");
+    w.BoutonBilan = bouton(w.ToolBarExercice, "BoutonBilan", "Bilan", 80);
+    w.BoutonQuitterExo = bouton(w.ToolBarExercice, "BoutonQuitterExo", "Quitter", 80);
+    w.SurTitreExercice = creer<PanneauQt>(w.PageExercice, "SurTitreExercice");
+    w.LabelTitreExercice = etiquette(w.PageExercice, "LabelTitreExercice", "");
     w.LabelTitreExercice->setFont(police(12, true));
 
-    w.BoiteEnonce = creer<PanneauQt>(w.PageExercice);
-    w.zoneTexteEnonce = creer<ZoneDessinQt>(w.BoiteEnonce);
-    w.zoneFigureEnonce = creer<ZoneDessinQt>(w.BoiteEnonce);
+    w.BoiteEnonce = creer<PanneauQt>(w.PageExercice, "BoiteEnonce");
+    w.BoiteEnonce->setColor(0xE0F7FF);
+    w.zoneTexteEnonce = creer<ZoneDessinQt>(w.BoiteEnonce, "zoneTexteEnonce");
+    w.zoneFigureEnonce = creer<ZoneDessinQt>(w.BoiteEnonce, "zoneFigureEnonce");
     w.zoneFigureEnonce->setVisible(false);
-    w.Edit1 = creer<ChampEditionQt>(w.BoiteEnonce);
-    w.Edit2 = creer<ChampEditionQt>(w.BoiteEnonce);
-    w.Edit3 = creer<ChampEditionQt>(w.BoiteEnonce);
+    w.Edit1 = creer<ChampEditionQt>(w.BoiteEnonce, "Edit1");
+    w.Edit2 = creer<ChampEditionQt>(w.BoiteEnonce, "Edit2");
+    w.Edit3 = creer<ChampEditionQt>(w.BoiteEnonce, "Edit3");
     for (ChampEditionQt* e : {w.Edit1, w.Edit2, w.Edit3}) {
         e->setFont(police(11, false));
         e->resize(121, 24);
         e->setVisible(false);
     }
-    w.BoutonRevoirCours = bouton(w.BoiteEnonce, "Revoir le cours", 120);
+    w.BoutonRevoirCours = bouton(w.BoiteEnonce, "BoutonRevoirCours", "Revoir le cours", 120);
     w.BoutonRevoirCours->setVisible(false);
 
-    w.BoiteSolution = creer<PanneauQt>(w.PageExercice);
-    w.SepareEnonceSolution = creer<PanneauQt>(w.BoiteSolution);
-    w.ZoneScoreExercice = etiquette(w.BoiteSolution, "");
+    w.BoiteSolution = creer<PanneauQt>(w.PageExercice, "BoiteSolution");
+    w.SepareEnonceSolution = creer<PanneauQt>(w.BoiteSolution, "SepareEnonceSolution");
+    w.ZoneScoreExercice = etiquette(w.BoiteSolution, "ZoneScoreExercice", "");
     w.ZoneScoreExercice->setAutoFillBackground(false);
     ecrireEnBlanc(w.ZoneScoreExercice, 11);
-    w.ZoneTexteSolution = creer<ZoneDessinQt>(w.BoiteSolution);
-    w.ZoneFigureSolution = creer<ZoneDessinQt>(w.BoiteSolution);
+    w.ZoneTexteSolution = creer<ZoneDessinQt>(w.BoiteSolution, "ZoneTexteSolution");
+    w.ZoneFigureSolution = creer<ZoneDessinQt>(w.BoiteSolution, "ZoneFigureSolution");
     w.ZoneFigureSolution->setVisible(false);
-    w.BoutonValider = bouton(w.BoiteSolution, "Valider", 90);
-    w.BoutonReessayer = bouton(w.BoiteSolution, "Réessayer", 90);
-    w.BoutonSommaire = bouton(w.BoiteSolution, "Sommaire", 90);
-    w.BoutonSuite = bouton(w.BoiteSolution, "Suite", 90);
-    w.BoutonSolution = bouton(w.BoiteSolution, "Solution", 90);
-    w.BoutonAide = bouton(w.BoiteSolution, "Aide", 90);
+    w.BoutonValider = bouton(w.BoiteSolution, "BoutonValider", "Valider", 90);
+    w.BoutonReessayer = bouton(w.BoiteSolution, "BoutonReessayer", "Réessayer", 90);
+    w.BoutonSommaire = bouton(w.BoiteSolution, "BoutonSommaire", "Sommaire", 90);
+    w.BoutonSuite = bouton(w.BoiteSolution, "BoutonSuite", "Suite", 90);
+    w.BoutonSolution = bouton(w.BoiteSolution, "BoutonSolution", "Solution", 90);
+    w.BoutonAide = bouton(w.BoiteSolution, "BoutonAide", "Aide", 90);
     for (BoutonQt* b : {w.BoutonReessayer, w.BoutonSommaire, w.BoutonAide}) b->setVisible(false);
-    w.PanelOutilsDessin = creer<PanneauQt>(w.BoiteSolution);
+    w.PanelOutilsDessin = creer<PanneauQt>(w.BoiteSolution, "PanelOutilsDessin");
     w.PanelOutilsDessin->setFrameShape(QFrame::Box);
     w.PanelOutilsDessin->setVisible(false);
-    w.ZoneOutilsDessin = creer<ZoneDessinQt>(w.PanelOutilsDessin);
+    w.ZoneOutilsDessin = creer<ZoneDessinQt>(w.PanelOutilsDessin, "ZoneOutilsDessin");
 
     c.ToolBarExercice = w.ToolBarExercice;
     c.LabelChapitreExercice = w.LabelChapitreExercice;
@@ -323,18 +339,18 @@ void FenetreQt::construirePageExercice(TcomposantsFenetre& c)
 void FenetreQt::construirePageImagiciel(TcomposantsFenetre& c)
 {
     Composants& w = *w_;
-    w.ToolBarImagiciel = creer<PanneauQt>(w.PageImagiciel);
-    w.LabelChapitreImagiciel = etiquette(w.ToolBarImagiciel, "");
-    w.boutonQuitterImagiciel = bouton(w.ToolBarImagiciel, "Quitter", 80);
+    w.ToolBarImagiciel = creer<PanneauQt>(w.PageImagiciel, "ToolBarImagiciel");
+    w.LabelChapitreImagiciel = etiquette(w.ToolBarImagiciel, "LabelChapitreImagiciel", "");
+    w.boutonQuitterImagiciel = bouton(w.ToolBarImagiciel, "boutonQuitterImagiciel", "Quitter", 80);
     ecrireEnBlanc(w.LabelChapitreImagiciel, 12);
-    w.SurTitreImagiciel = creer<PanneauQt>(w.PageImagiciel);
-    w.LabelTitreImagiciel = etiquette(w.PageImagiciel, "");
+    w.SurTitreImagiciel = creer<PanneauQt>(w.PageImagiciel, "SurTitreImagiciel");
+    w.LabelTitreImagiciel = etiquette(w.PageImagiciel, "LabelTitreImagiciel", "");
     w.LabelTitreImagiciel->setFont(police(12, true));
-    w.BoiteImagiciel = creer<PanneauQt>(w.PageImagiciel);
-    w.ZoneTexteImagiciel = creer<ZoneDessinQt>(w.BoiteImagiciel);
-    w.ZoneFigureImagiciel = creer<ZoneDessinQt>(w.BoiteImagiciel);
-    w.BoutonAvancer = bouton(w.BoiteImagiciel, "Suite", 90);
-    w.BoutonReculer = bouton(w.BoiteImagiciel, "Retour", 90);
+    w.BoiteImagiciel = creer<PanneauQt>(w.PageImagiciel, "BoiteImagiciel");
+    w.ZoneTexteImagiciel = creer<ZoneDessinQt>(w.BoiteImagiciel, "ZoneTexteImagiciel");
+    w.ZoneFigureImagiciel = creer<ZoneDessinQt>(w.BoiteImagiciel, "ZoneFigureImagiciel");
+    w.BoutonAvancer = bouton(w.BoiteImagiciel, "BoutonAvancer", "Suite", 90);
+    w.BoutonReculer = bouton(w.BoiteImagiciel, "BoutonReculer", "Retour", 90);
     w.BoutonAvancer->setVisible(false);
     w.BoutonReculer->setVisible(false);
 
@@ -352,14 +368,14 @@ void FenetreQt::construirePageImagiciel(TcomposantsFenetre& c)
 void FenetreQt::construirePageIndex(TcomposantsFenetre& c)
 {
     Composants& w = *w_;
-    w.ToolBarIndex = creer<PanneauQt>(w.PageVocabulaire);
-    w.BoutonQuitterIndex = bouton(w.ToolBarIndex, "Quitter", 80);
-    w.BoitePartheme = creer<PanneauQt>(w.PageVocabulaire);
-    w.TitreParTheme = etiquette(w.BoitePartheme, "  Vocabulaire par thème");
-    w.ArbreParTheme = creer<ArbreQt>(w.BoitePartheme);
-    w.Splitter1 = creer<PanneauQt>(w.PageVocabulaire);
-    w.TitreAlphabetique = etiquette(w.PageVocabulaire, "  Vocabulaire par ordre alphabétique");
-    w.ArbreAlphabetique = creer<ArbreQt>(w.PageVocabulaire);
+    w.ToolBarIndex = creer<PanneauQt>(w.PageVocabulaire, "ToolBarIndex");
+    w.BoutonQuitterIndex = bouton(w.ToolBarIndex, "BoutonQuitterIndex", "Quitter", 80);
+    w.BoitePartheme = creer<PanneauQt>(w.PageVocabulaire, "BoitePartheme");
+    w.TitreParTheme = etiquette(w.BoitePartheme, "TitreParTheme", "  Vocabulaire par thème");
+    w.ArbreParTheme = creer<ArbreQt>(w.BoitePartheme, "ArbreParTheme");
+    w.Splitter1 = creer<PanneauQt>(w.PageVocabulaire, "Splitter1");
+    w.TitreAlphabetique = etiquette(w.PageVocabulaire, "TitreAlphabetique", "  Vocabulaire par ordre alphabétique");
+    w.ArbreAlphabetique = creer<ArbreQt>(w.PageVocabulaire, "ArbreAlphabetique");
     for (EtiquetteQt* e : {w.TitreParTheme, w.TitreAlphabetique}) ecrireEnBlanc(e, 11);
 
     c.ToolBarIndex = w.ToolBarIndex;

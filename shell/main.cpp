@@ -2,12 +2,12 @@
 // the message loop.
 
 #include <QApplication>
-#include <QFile>
 
 #include "chapters/chapitres.h"
 #include "platform/plateforme.h"
 #include "platform/qt/plateforme_qt.h"
 #include "platform/qt/polices_substituees.h"
+#include "platform/qt/unicode.h"
 #include "shell/fenetre_qt.h"
 
 int main(int argc, char** argv)
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     installerChapitres();
     int code = 0;
     {
-        FenetreQt fenetre(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+        FenetreQt fenetre(depuisChemin(QCoreApplication::applicationFilePath()));
         fenetre.show();
         code = application.exec();
     }

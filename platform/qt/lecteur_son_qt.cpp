@@ -8,7 +8,7 @@
 void LecteurSonQt::Open()
 {
     son_.reset();
-    const QString chemin = versUnicode(fichier_);
+    const QString chemin = versChemin(fichier_);
     if (!QFileInfo(chemin).isFile()) return;
     son_ = std::make_unique<QSoundEffect>();
     son_->setSource(QUrl::fromLocalFile(chemin));
