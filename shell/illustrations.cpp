@@ -1,47 +1,56 @@
 #include "shell/illustrations.h"
 
-#include <QPainter>
+#include <QResource>
 #include <QString>
-#include <QSvgRenderer>
+#include <cstdint>
 
 namespace {
 
-// One drawing of the resources, rendered on a transparent picture of the size given. A drawing
-// that cannot be read leaves the picture transparent: the window still works without it.
-QImage dessin(const char* nom, int largeur, int hauteur)
+quint32 motLu(const uchar* p)
 {
-    QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer rendu(QStringLiteral(":/dessins/") + QString::fromLatin1(nom) + QStringLiteral(".svg"));
-    if (rendu.isValid()) {
-        QPainter peintre(&image);
-        peintre.setRenderHint(QPainter::Antialiasing);
-        rendu.render(&peintre);
-    }
-    return image;
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+// One of the pictures the build made from the program's drawings: its size, then its pixels. The
+// picture is drawn straight from where the program holds it when those bytes can serve as a
+// picture's rows; otherwise it is copied. A picture that cannot be read is empty: the window
+// still works without it.
+QImage dessin(const char* nom)
+{
+    const QResource ressource(QStringLiteral(":/dessins/") + QString::fromLatin1(nom) +
+                              QStringLiteral(".pixels"));
+    const uchar* octets = ressource.data();
+    const qint64 taille = ressource.size();
+    if (!octets || taille < 8 || ressource.compressionAlgorithm() != QResource::NoCompression) return {};
+    const quint32 largeur = motLu(octets);
+    const quint32 hauteur = motLu(octets + 4);
+    if (largeur == 0 || hauteur == 0 || largeur > 4096 || hauteur > 4096 ||
+        qint64(largeur) * hauteur * 4 != taille - 8)
+        return {};
+    const uchar* pixels = octets + 8;
+    const QImage image(pixels, int(largeur), int(hauteur), int(largeur) * 4, QImage::Format_ARGB32_Premultiplied);
+    return reinterpret_cast<std::uintptr_t>(pixels) % 4 == 0 ? image : image.copy();
 }
 
 }  // namespace
 
-// The welcome pictures take the sizes of their hover rectangles; the result pictures stand left of
-// the solution lines.
 Illustrations::Illustrations()
-    : ImageExacte(dessin("exacte", 88, 52)),
-      ImageAcceptee(dessin("acceptee", 88, 52)),
-      ImageFausse(dessin("fausse", 88, 52)),
-      ImageIncorrecte(dessin("incorrecte", 88, 52)),
-      ImageCMincorrect(dessin("cm_incorrect", 88, 52)),
-      ImageDepasse(dessin("depasse", 88, 52)),
-      ImageSolution(dessin("solution", 88, 52)),
-      fondAccueil(dessin("fond_accueil", 690, 428)),
-      garcon1(dessin("garcon1", 132, 196)),
-      garcon2(dessin("garcon2", 132, 196)),
-      AproposActif(dessin("a_propos_actif", 84, 31)),
-      AproposNonActif(dessin("a_propos_inactif", 84, 31)),
-      EntreeActif(dessin("entree_actif", 130, 66)),
-      EntreeNonActif(dessin("entree_inactif", 130, 66)),
-      QuitterActif(dessin("quitter_actif", 80, 35)),
-      QuitterNonActif(dessin("quitter_inactif", 80, 35)),
-      ImageCalculatrice(dessin("calculatrice", 44, 52))
+    : ImageExacte(dessin("exacte")),
+      ImageAcceptee(dessin("acceptee")),
+      ImageFausse(dessin("fausse")),
+      ImageIncorrecte(dessin("incorrecte")),
+      ImageCMincorrect(dessin("cm_incorrect")),
+      ImageDepasse(dessin("depasse")),
+      ImageSolution(dessin("solution")),
+      fondAccueil(dessin("fond_accueil")),
+      garcon1(dessin("garcon1")),
+      garcon2(dessin("garcon2")),
+      AproposActif(dessin("a_propos_actif")),
+      AproposNonActif(dessin("a_propos_inactif")),
+      EntreeActif(dessin("entree_actif")),
+      EntreeNonActif(dessin("entree_inactif")),
+      QuitterActif(dessin("quitter_actif")),
+      QuitterNonActif(dessin("quitter_inactif")),
+      ImageCalculatrice(dessin("calculatrice"))
 {
 }

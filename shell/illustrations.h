@@ -1,6 +1,6 @@
 #pragma once
-// The pictures of the main window, drawn from the program's own vector drawings at the size each
-// takes on screen: result pictures, the welcome screen's pictures and the calculator.
+// The pictures of the main window, made by the build from the program's own vector drawings at the
+// size each takes on screen: result pictures, the welcome screen's pictures and the calculator.
 
 #include "platform/qt/image_qt.h"
 
