@@ -109,10 +109,10 @@ void TfenetrePrincipale::ZoneEnonceReponseMouseDown(int x, int y)
         return;
     }
     d_.codeLien = lienSousPoint(surfaceEnonce_->zonesLiens, x, y);
+    // A wrong answer is retried before any cell changes.
     if (d_.codeLien >= 1)
         suivreLien(d_);
     else if (!c_.BoutonReessayer->Visible())
-        // A wrong answer is retried before any cell changes.
         cliquerZoneEnonce(d_);
 }
 
