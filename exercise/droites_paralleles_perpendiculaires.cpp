@@ -37,8 +37,9 @@ constexpr std::array<TquestionDroites, nbQuestionsDroites> questions = {{
     {2,
      {{{-4, 0}, {2, 2}, {-1, -2}, {-1, 0}}},
      {{{-2.3, 4.2}, {3.5, -0.9}, {3.9, 2.3}, {3.9, 4.4}}},
-     "(AB)",
+     // D1 and D2 label these two; (AB), also perpendicular to pe1, is D3.
      "pe1",
+     "pa1",
      "Les droites D$21$1 et D$22$1 semblent perpendiculaires."},
     {3,
      {{{-3, 3}, {2, 2}, {-1, 0}, {-2, 3}}},

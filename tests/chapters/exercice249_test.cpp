@@ -87,7 +87,7 @@ TEST_F(Exercice249, TroisQuestionsJusquAuSommaire)
         const char* solution;
         const char* score;
     } const questions[] = {
-        {1, 2, "(AB)", "pe1", "Les droites D$21$1 et D$22$1 semblent perpendiculaires.", " 0 / 1"},
+        {1, 2, "pe1", "pa1", "Les droites D$21$1 et D$22$1 semblent perpendiculaires.", " 0 / 1"},
         {3, 3, "pe1", "(BC)", "Les droites D$21$1 et D$22$1 ne sont ni parallèles, ni perpendiculaires.", " 1 / 2"},
         {1, 1, "(AB)", "pa1", "Les droites D$21$1 et D$22$1 semblent parallèles.", " 2 / 3"},
     };
