@@ -64,7 +64,7 @@ TEST_F(VerificationReponse, PlusieursChamps)
          {"Réponse simplifiable", "La réponse  $ga$N  peut être simplifiée.", fausseB}, {&imageIncorrecte, &imageFausse}},
         {"a refusée seule", typeNombre, {0.5, 5}, {"2/4", "5"}, 2, false, resultatForme, 1, 1, false, 0,
          {"Réponse simplifiable", "La réponse  $ga$N  peut être simplifiée."}, {&imageIncorrecte}},
-        {"b incomprise arrête tout", typeNombre, {12, 5}, {"13", "x?", "4"}, 1, false, 0, 0, 2, false, 0,
+        {"b incomprise arrête tout", typeNombre, {12, 5, 4}, {"13", "x?", "4"}, 1, false, 0, 0, 2, false, 0,
          {"La réponse  $gb$N  n'a pas été comprise."}, {&imageIncorrecte}},
         {"vrai/faux, seule la première", typeVraiFaux, {0, 0, 0}, {"F", "F", "F"}, 1, false, resultatFaux, 1, 1, false, 0,
          {fausseA}, {&imageFausse}},
