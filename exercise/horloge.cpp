@@ -20,7 +20,10 @@ bool enMarche()
 
 }  // namespace
 
-Thorloge* const horloge = &instance;
+Thorloge& horloge()
+{
+    return instance;
+}
 
 void creerHorloge()
 {

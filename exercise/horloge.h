@@ -25,7 +25,7 @@ struct Thorloge {
 
 // The clock of the run. It is a plain value that lives as long as the program: creating it and
 // freeing it only put it in its stopped, hidden start state.
-extern Thorloge* const horloge;
+Thorloge& horloge();
 
 void creerHorloge();
 void libererHorloge();

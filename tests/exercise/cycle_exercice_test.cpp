@@ -285,19 +285,19 @@ TEST_F(CycleExercice, CalculMentalChronometre)
     scenario.horloge = true;
     lancerExercice(d, 5);
     EXPECT_TRUE(timer.Enabled());
-    EXPECT_FALSE(horloge->arrete || horloge->enPause);
-    EXPECT_EQ(horloge->compte, 8);
+    EXPECT_FALSE(horloge().arrete || horloge().enPause);
+    EXPECT_EQ(horloge().compte, 8);
 
     // Before the time is up an empty field is not even looked at.
     repondre("");
-    EXPECT_FALSE(horloge->enPause);
+    EXPECT_FALSE(horloge().enPause);
     EXPECT_TRUE(boutonValider.Visible());
 
     // Time up: the empty answer is checked, the clock stays on screen, paused.
     d.tempsEcoule = true;
     repondre("");
     EXPECT_TRUE(d.questionTerminee);
-    EXPECT_TRUE(horloge->enPause && horloge->visible);
+    EXPECT_TRUE(horloge().enPause && horloge().visible);
     EXPECT_EQ(imagesResultat(), std::vector<const Image*>{&imageDepasse});
     EXPECT_EQ(d.delaiBoutons, 2);
 }

@@ -32,13 +32,13 @@ TEST_F(Horloge, CompteAReboursApresSonDelai)
     };
     for (const CasHorloge& c : cas) {
         demarrerHorloge(c.delai, c.duree);
-        EXPECT_TRUE(horloge->visible);
-        EXPECT_EQ(horloge->compteInitial, c.duree);
+        EXPECT_TRUE(horloge().visible);
+        EXPECT_EQ(horloge().compteInitial, c.duree);
         // A clock started at 0 has finished before any tick.
         int fini = horlogeTerminee() ? 0 : -1;
         for (std::size_t t = 0; t < c.comptes.size(); ++t) {
             tickHorloge();
-            EXPECT_EQ(horloge->compte, c.comptes[t]) << c.delai << "/" << c.duree << " tick " << t + 1;
+            EXPECT_EQ(horloge().compte, c.comptes[t]) << c.delai << "/" << c.duree << " tick " << t + 1;
             if (fini < 0 && horlogeTerminee()) fini = static_cast<int>(t) + 1;
         }
         EXPECT_EQ(fini, c.tickFini) << c.delai << "/" << c.duree;
@@ -47,21 +47,21 @@ TEST_F(Horloge, CompteAReboursApresSonDelai)
 
 TEST_F(Horloge, EnPauseOuArreteeNeFinitJamais)
 {
-    EXPECT_TRUE(horloge->arrete && horloge->enPause && !horloge->visible);
+    EXPECT_TRUE(horloge().arrete && horloge().enPause && !horloge().visible);
     EXPECT_FALSE(horlogeTerminee());
 
     demarrerHorloge(0, 1);
     suspendreHorloge();
     for (int t = 0; t < 3; ++t) tickHorloge();
-    EXPECT_EQ(horloge->compte, 1);
-    EXPECT_TRUE(horloge->visible);
+    EXPECT_EQ(horloge().compte, 1);
+    EXPECT_TRUE(horloge().visible);
 
     demarrerHorloge(0, 0);
     suspendreHorloge();
     EXPECT_FALSE(horlogeTerminee());
     arreterHorloge();
     EXPECT_FALSE(horlogeTerminee());
-    EXPECT_FALSE(horloge->visible);
+    EXPECT_FALSE(horloge().visible);
 }
 
 TEST_F(Horloge, BoiteDeCentQuaranteSurCentChiffresCentres)
@@ -73,8 +73,8 @@ TEST_F(Horloge, BoiteDeCentQuaranteSurCentChiffresCentres)
     placerHorloge(620, 10);
     demarrerHorloge(0, 10);
     dessinerHorloge(canevas);
-    EXPECT_EQ(horloge->droite, 760);
-    EXPECT_EQ(horloge->bas, 110);
+    EXPECT_EQ(horloge().droite, 760);
+    EXPECT_EQ(horloge().bas, 110);
     const auto boites = canevas.appels(GenreAppel::RoundRect);
     ASSERT_EQ(boites.size(), 2u);
     EXPECT_EQ(boites[0].brush.Color, 0x80FFFF);
