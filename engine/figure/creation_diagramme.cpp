@@ -23,14 +23,15 @@ std::string prendre(std::string& reste)
     return item;
 }
 
-// Two columns of boxes from four categories on, one column below that.
+// Two columns of boxes from four categories on, one column below that. The second column stands
+// halfway between the first and the right edge, so that beside a table the two do not overlap.
 void placerBoites(Tdiagramme& d, double gauche, double largeur)
 {
     const int n = d.nbCategories;
     for (int i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const bool deuxColonnes = n >= 4;
-        d.xBoites[k] = deuxColonnes && i % 2 == 0 ? largeur / 2 + 2.5 : gauche;
+        d.xBoites[k] = deuxColonnes && i % 2 == 0 ? (gauche + largeur) / 2 : gauche;
         d.yBoites[k] = hautBoites + pasBoites * (deuxColonnes ? (i - 1) / 2 : i - 1);
     }
 }

@@ -60,3 +60,9 @@ void tracerDemiDroiteFenetre(const Tfigure& figure, Canevas& canevas, TColor cou
 void dessinerAxes(const Tfigure& figure, Canevas& canevas);
 // The surface's checkerboard (indiceDamier): its filled cells, then its grid.
 void dessinerDamier(const Tfigure& figure, Canevas& canevas);
+// The surface's diagram (indiceDiagramme): the category boxes, then the bars with their scale, or
+// the sectors; the drag handles unless it is locked; with types 4 and 5 the frequency table and
+// the sector diagram.
+void dessinerDiagramme(const Tfigure& figure, Canevas& canevas);
+// Box i, cell by cell.
+void dessinerPave(Tfigure& figure, Canevas& canevas, int i);
