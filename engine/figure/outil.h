@@ -53,3 +53,12 @@ constexpr int nbOutilsMax = 3;
 
 // Puts the instrument of slot 1..3 away with the defaults of its slot.
 void initialiserOutil(Toutil& outil, int emplacement);
+
+// What an instrument has, by its kind.
+bool outilVisible(const Toutil& outil);
+bool estEquerre(const Toutil& outil);
+bool estRapporteur(const Toutil& outil);
+bool aUnRayon(const Toutil& outil);
+bool estGradue(const Toutil& outil);
+bool aUnBordDroit(const Toutil& outil);
+bool aUnBras(const Toutil& outil);
