@@ -2,7 +2,7 @@
 
 #include <memory>
 
-std::unique_ptr<Calque> Canevas::creerCalque(int, int, bool)
+std::unique_ptr<Calque> Canevas::creerCalque(int, int)
 {
     return nullptr;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A picture the program paints once and then draws many times on a canvas of the same kind, as
-// the still parts of a figure are kept for the length of a drag. A transparent layer starts with
-// no pixel, so that what lies under it shows where it was not painted.
+// the still parts of a figure are kept for the length of a drag. A layer starts with no pixel, so
+// that what lies under it shows where it was not painted.
 
 #include <functional>
 

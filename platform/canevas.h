@@ -83,7 +83,7 @@ public:
     virtual void StretchDraw(const TRect& r, const Image& image) = 0;
     // A layer of the size that this canvas can Draw; null when this kind of canvas has none,
     // which the default is.
-    virtual std::unique_ptr<Calque> creerCalque(int largeur, int hauteur, bool transparent);
+    virtual std::unique_ptr<Calque> creerCalque(int largeur, int hauteur);
 };
 
 // Pen, brush, font and text background of one canvas given to another.

@@ -85,8 +85,8 @@ void peindreCalque(Tfigure& figure, Canevas& etat, Calque& calque, TlisteZonesLi
 bool peindreCalques(Tfigure& figure, Canevas& canevas, Tglissement& g)
 {
     const int largeur = largeurPeinte(figure), hauteur = hauteurPeinte(figure);
-    g.dessous = canevas.creerCalque(largeur, hauteur, !figure.fondPeint);
-    g.dessus = canevas.creerCalque(largeur, hauteur, true);
+    g.dessous = canevas.creerCalque(largeur, hauteur);
+    g.dessus = canevas.creerCalque(largeur, hauteur);
     if (!g.dessous || !g.dessus) return false;
     const auto immobile = [&g](int i) { return !g.mobiles[static_cast<std::size_t>(i)]; };
     peindreCalque(figure, canevas, *g.dessous, g.zonesDessous, [&](Canevas& c) {

@@ -6,13 +6,9 @@
 
 class CalqueEnregistre final : public Calque {
 public:
-    CalqueEnregistre(int largeur, int hauteur, bool transparent)
-        : largeur_(largeur), hauteur_(hauteur), transparent_(transparent)
-    {
-    }
+    CalqueEnregistre(int largeur, int hauteur) : largeur_(largeur), hauteur_(hauteur) {}
     int Width() const override { return largeur_; }
     int Height() const override { return hauteur_; }
-    bool transparent() const { return transparent_; }
     void peindre(const Canevas& etat, const std::function<void(Canevas&)>& peinture) override
     {
         copierEtat(etat, canevas);
@@ -24,5 +20,4 @@ public:
 
 private:
     int largeur_, hauteur_;
-    bool transparent_;
 };

@@ -145,9 +145,9 @@ std::size_t CanevasEnregistre::nombre(GenreAppel genre) const
         appels_.begin(), appels_.end(), [genre](const Appel& a) { return a.genre == genre; }));
 }
 
-std::unique_ptr<Calque> CanevasEnregistre::creerCalque(int largeur, int hauteur, bool transparent)
+std::unique_ptr<Calque> CanevasEnregistre::creerCalque(int largeur, int hauteur)
 {
     if (!calquesPermis) return nullptr;
     ++nbCalquesCrees;
-    return std::make_unique<CalqueEnregistre>(largeur, hauteur, transparent);
+    return std::make_unique<CalqueEnregistre>(largeur, hauteur);
 }

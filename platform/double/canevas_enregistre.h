@@ -67,7 +67,7 @@ public:
     void Draw(int x, int y, const Image& image) override;
     void StretchDraw(const TRect& r, const Image& image) override;
     // A recording layer, when layers are allowed; they are not until a test allows them.
-    std::unique_ptr<Calque> creerCalque(int largeur, int hauteur, bool transparent) override;
+    std::unique_ptr<Calque> creerCalque(int largeur, int hauteur) override;
     bool calquesPermis = false;
     // The layers made, in order.
     int nbCalquesCrees = 0;

@@ -5,11 +5,10 @@
 
 #include "platform/qt/canevas_qt.h"
 
-CalqueQt::CalqueQt(int largeur, int hauteur, bool transparent)
-    : image_(std::max(largeur, 1), std::max(hauteur, 1),
-             transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
+CalqueQt::CalqueQt(int largeur, int hauteur)
+    : image_(std::max(largeur, 1), std::max(hauteur, 1), QImage::Format_ARGB32_Premultiplied)
 {
-    image_.fill(transparent ? Qt::transparent : Qt::white);
+    image_.fill(Qt::transparent);
 }
 
 void CalqueQt::peindre(const Canevas& etat, const std::function<void(Canevas&)>& peinture)

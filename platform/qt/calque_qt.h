@@ -1,5 +1,5 @@
 #pragma once
-// A layer held as a QImage with an alpha channel.
+// A layer held as a QImage with an alpha channel, transparent until painted.
 
 #include <QImage>
 
@@ -7,7 +7,7 @@
 
 class CalqueQt final : public Calque {
 public:
-    CalqueQt(int largeur, int hauteur, bool transparent);
+    CalqueQt(int largeur, int hauteur);
     int Width() const override { return image_.width(); }
     int Height() const override { return image_.height(); }
     void peindre(const Canevas& etat, const std::function<void(Canevas&)>& peinture) override;

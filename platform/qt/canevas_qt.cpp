@@ -328,9 +328,9 @@ void CanevasQt::Draw(int x, int y, const Image& image)
         peintre_.drawImage(QPoint(x, y), calque->qimage());
 }
 
-std::unique_ptr<Calque> CanevasQt::creerCalque(int largeur, int hauteur, bool transparent)
+std::unique_ptr<Calque> CanevasQt::creerCalque(int largeur, int hauteur)
 {
-    return std::make_unique<CalqueQt>(largeur, hauteur, transparent);
+    return std::make_unique<CalqueQt>(largeur, hauteur);
 }
 
 void CanevasQt::StretchDraw(const TRect& r, const Image& image)
