@@ -1,5 +1,7 @@
 #include "engine/figure/cases_damier.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/figure/creation.h"
@@ -77,8 +79,9 @@ std::uint8_t caseDamierSousPoint(const Tdamier& d, double x, double y)
     if (d.nbColonnes == 0 || d.nbRangees == 0) return 0;
     if (!(d.xGauche < x && x < d.xGauche + d.largeur && d.yHaut - d.hauteur < y && y < d.yHaut))
         return 0;
-    const int colonne = static_cast<int>(std::trunc((x - d.xGauche) / (d.largeur / d.nbColonnes))) + 1;
-    const int rangee = static_cast<int>(std::trunc((d.yHaut - y) / (d.hauteur / d.nbRangees)));
+    const double pasX = d.largeur / d.nbColonnes, pasY = d.hauteur / d.nbRangees;
+    const int colonne = static_cast<int>(std::trunc((x - d.xGauche) / pasX)) + 1;
+    const int rangee = static_cast<int>(std::trunc((d.yHaut - y) / pasY));
     const auto numero = static_cast<std::uint8_t>(d.nbColonnes * rangee + colonne);
     return contient(d.casesCliquables, numero) ? numero : 0;
 }
@@ -131,7 +134,8 @@ bool aUnTrou(const Tdamier& d)
     for (int r = 2; r <= n - 1; ++r) partir(m * (r - 1) + 1);
     for (int r = 2; r <= n - 1; ++r) partir(m * r);
     for (int c = 1; c <= m; ++c) partir(m * (n - 1) + c);
-    return (limiter(atteintes | d.casesColoriees, total)).count() != static_cast<std::size_t>(total);
+    const std::size_t couvertes = limiter(atteintes | d.casesColoriees, total).count();
+    return couvertes != static_cast<std::size_t>(total);
 }
 
 void remplirBlocCases(Tdamier& d, int premiereRangee, int premiereColonne, int derniereRangee,
@@ -141,6 +145,7 @@ void remplirBlocCases(Tdamier& d, int premiereRangee, int premiereColonne, int d
     for (int r = premiereRangee; r <= derniereRangee; ++r)
         for (int c = premiereColonne; c <= derniereColonne; ++c) {
             const int numero = d.nbColonnes * (r - 1) + c;
-            if (numero >= 1 && numero <= casesMax) d.casesDonnees.set(static_cast<std::size_t>(numero));
+            if (numero >= 1 && numero <= casesMax)
+                d.casesDonnees.set(static_cast<std::size_t>(numero));
         }
 }

@@ -10,8 +10,8 @@
 // outline).
 Tobjet* creerRectangle(Tfigure& figure, const std::string& nom, TColor couleur, double x1,
                        double y1, double x2, double y2, int motif);
-// A parallelogram of m × n cells from A, one cell B − A along the first direction and C − A along
-// the second; its border nodes are hidden points named prefix_i_j.
+// A parallelogram of m by n cells from A, one cell B - A along the first direction and C - A
+// along the second; its border nodes are hidden points named prefix_i_j.
 void creerQuadrillage(Tfigure& figure, const std::string& nom, const std::string& a,
                       const std::string& b, const std::string& c, int m, int n, TColor couleur);
 // A vertex name of a solid at the depth z, in the oblique perspective of the boxes.

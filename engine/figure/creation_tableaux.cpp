@@ -96,8 +96,8 @@ void remplirCaseTableau(Tfigure& figure, const std::string& nom, int rangee, int
     const double x1 = colonne < t->nbColonnes ? t->cases[i][j + 1].x : t->droite;
     const double y1 = rangee < t->nbRangees ? t->cases[i + 1][j].y : t->bas;
     c.decalageY = (y1 - c.y) / 2 - 0.5;
-    c.decalageX = (x1 - c.x) / 2 -
-                  largeurCaractere * static_cast<double>(std::min(texte.size(), caracteresComptesMax));
+    const auto comptes = static_cast<double>(std::min(texte.size(), caracteresComptesMax));
+    c.decalageX = (x1 - c.x) / 2 - largeurCaractere * comptes;
     while (!c.texte.empty() && c.texte.front() == ' ') {
         c.decalageX += poussePourBlanc;
         c.texte.erase(0, 1);

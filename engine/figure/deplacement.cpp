@@ -63,7 +63,8 @@ bool deplacerPoint(Tfigure& f, Tobjet& o)
         if (invalide) return false;
         if (a < arc.angleMin) a = arc.angleMin;
         else if (a > arc.angleMax) a = arc.angleMax;
-        else if (arc.pas > 0) a = arc.angleMin + std::nearbyint((a - arc.angleMin) / arc.pas) * arc.pas;
+        else if (arc.pas > 0)
+            a = arc.angleMin + std::nearbyint((a - arc.angleMin) / arc.pas) * arc.pas;
         if (presqueEgal(a, arc.angle)) return false;
         arc.angle = a;
         return true;
@@ -81,7 +82,7 @@ bool deplacerPoint(Tfigure& f, Tobjet& o)
 void deplacerOutilSaisi(Tfigure& f, int t)
 {
     Toutil& o = f.outils[static_cast<std::size_t>(t)];
-    if (o.partieSaisie == 1)
+    if (o.partieSaisie == partieCorps)
         for (int k = 1; k <= std::min(f.nbPointsAimantes, nbPointsAimantesMax); ++k) {
             const Tobjet* aimant = objetDIndice(f, f.pointsAimantes[static_cast<std::size_t>(k)]);
             if (!aimant || !aimant->point) continue;
@@ -94,7 +95,8 @@ void deplacerOutilSaisi(Tfigure& f, int t)
         }
     deplacerOutil(o, f.xSouris, f.ySouris);
     if (f.rayonsLies)
-        for (int k = 1; k <= nbOutilsMax; ++k) f.outils[static_cast<std::size_t>(k)].rayon = o.rayon;
+        for (int k = 1; k <= nbOutilsMax; ++k)
+            f.outils[static_cast<std::size_t>(k)].rayon = o.rayon;
 }
 
 } // namespace
@@ -116,27 +118,29 @@ void deplacerSaisie(Tfigure& figure)
 void deplacerOutil(Toutil& o, double x, double y)
 {
     switch (o.partieSaisie) {
-    case 1:
+    case partieCorps:
         o.x = std::clamp(x - o.decalageSaisieX, -centreOutilMax, centreOutilMax);
         o.y = std::clamp(y - o.decalageSaisieY, -centreOutilMax, centreOutilMax);
         break;
-    case 2:
-    case 4:
-    case 9:
-    case 10: {
+    case partieBord:
+    case partieBordArriere:
+    case partieBras:
+    case partieBrasArriere: {
         double c = x - o.x, s = y - o.y;
         if (!(norme(c, s) >= longueurNulle) || !normaliserVecteur(c, s)) break;
-        const double derriere = o.partieSaisie == 4 || o.partieSaisie == 10 ? 180 : 0;
-        if (o.partieSaisie <= 4)
-            o.angle = ramener(angleDirection(c, s) - derriere);
+        const bool derriere =
+            o.partieSaisie == partieBordArriere || o.partieSaisie == partieBrasArriere;
+        const double a = angleDirection(c, s) - (derriere ? 180 : 0);
+        if (o.partieSaisie == partieBord || o.partieSaisie == partieBordArriere)
+            o.angle = ramener(a);
         else
-            o.angleBras = ramener(angleDirection(c, s) - o.angle - derriere);
+            o.angleBras = ramener(a - o.angle);
         break;
     }
-    case 6:
+    case partieRayon:
         o.rayon = std::max(distance(o.x, o.y, x, y), rayonMin);
         break;
-    case 8: {
+    case partieBordGlissant: {
         const double l = (x - o.x) * cosDegres(o.angle) + (y - o.y) * sinDegres(o.angle);
         o.longueurA = std::abs(l) < bordGlissantNul ? 0 : l;
         break;

@@ -17,7 +17,8 @@ constexpr int ecartPermis = 3;
 int sommeJusqua(const Tdiagramme& d, int i)
 {
     int s = 0;
-    for (int k = 1; k <= std::min(i, categoriesMax); ++k) s += d.effectifs[static_cast<std::size_t>(k)];
+    for (int k = 1; k <= std::min(i, categoriesMax); ++k)
+        s += d.effectifs[static_cast<std::size_t>(k)];
     return s;
 }
 

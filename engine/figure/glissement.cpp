@@ -1,5 +1,7 @@
 #include "engine/figure/glissement.h"
 
+#include <algorithm>
+
 #include "engine/figure/figure.h"
 
 namespace {
@@ -9,7 +11,9 @@ constexpr const char* pointsLus[] = {"L0", "L1", "L2"};
 
 bool parentMobile(const Tglissement& g, const Tobjet& o, int i)
 {
-    const auto bouge = [&](int p) { return p >= 1 && p < i && g.mobiles[static_cast<std::size_t>(p)]; };
+    const auto bouge = [&](int p) {
+        return p >= 1 && p < i && g.mobiles[static_cast<std::size_t>(p)];
+    };
     for (const int p : o.parents)
         if (bouge(p)) return true;
     if (const Tpolygone* poly = std::get_if<Tpolygone>(&o.donnees))
@@ -46,10 +50,12 @@ void commencerGlissement(Tfigure& figure)
     if (!g->outilSaisi)
         for (int i = figure.objetSaisi; i >= 1 && i <= n; ++i) {
             const Tobjet& o = *figure.objets[i];
-            g->mobiles[static_cast<std::size_t>(i)] = i == figure.objetSaisi || parentMobile(*g, o, i);
+            g->mobiles[static_cast<std::size_t>(i)] =
+                i == figure.objetSaisi || parentMobile(*g, o, i);
         }
     for (int i = 1; i <= n; ++i)
-        if (lectureMobile(figure, *g, *figure.objets[i])) g->mobiles[static_cast<std::size_t>(i)] = true;
+        if (lectureMobile(figure, *g, *figure.objets[i]))
+            g->mobiles[static_cast<std::size_t>(i)] = true;
     g->premierMobile = g->premierPointMobile = n + 1;
     for (int i = n; i >= 1; --i) {
         if (!g->mobiles[static_cast<std::size_t>(i)]) continue;

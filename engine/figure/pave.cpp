@@ -81,7 +81,8 @@ void lireFace(Tpave& pave, const std::string& texte, int codeCouleur)
     TfacePave& f = pave.faces[static_cast<std::size_t>(++pave.nbFaces)];
     f.nbSommets = static_cast<int>(std::min<std::size_t>(texte.size(), 4));
     for (int k = 1; k <= f.nbSommets; ++k)
-        f.sommets[static_cast<std::size_t>(k)] = indiceLettre(texte[static_cast<std::size_t>(k - 1)]);
+        f.sommets[static_cast<std::size_t>(k)] =
+            indiceLettre(texte[static_cast<std::size_t>(k - 1)]);
     if (codeCouleur >= 1 && codeCouleur <= 7) {
         const TcouleursFace& c = couleursFaces[codeCouleur];
         f.couleur1 = rvb(c.bleu[0], c.bleu[1], c.bleu[2]);

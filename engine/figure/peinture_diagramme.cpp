@@ -107,7 +107,8 @@ void dessinerBarres(const Tfigure& f, Canevas& c, const Tdiagramme& d, bool verr
 {
     const double droite = f.largeur - 5;
     const auto ligne = [&](int j) { return d.baseY - j * d.hauteurUnite; };
-    for (int j = 1; j <= graduations; ++j) tracerTrait(c, grisClair, d.baseX, ligne(j), droite, ligne(j));
+    for (int j = 1; j <= graduations; ++j)
+        tracerTrait(c, grisClair, d.baseX, ligne(j), droite, ligne(j));
     for (int j = 5; j <= graduations; j += 5) {
         tracerTrait(c, grisFonce, d.baseX, ligne(j), droite, ligne(j));
         const std::string texte = std::to_string(j);

@@ -1,5 +1,6 @@
 #include "engine/figure/souris.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/base/geometrie.h"
@@ -11,16 +12,6 @@ namespace {
 
 constexpr double distanceSaisiePoint = 10;
 constexpr double toleranceOutil = 0.2;
-
-enum TpartieOutil : int {
-    partieCorps = 1,
-    partieBord = 2,
-    partieBordArriere = 4,
-    partieRayon = 6,
-    partieBordGlissant = 8,
-    partieBras = 9,
-    partieBrasArriere = 10,
-};
 
 void montrerCurseur(Tfigure& figure, int curseur)
 {
@@ -83,7 +74,8 @@ int regleBordGlissant(Toutil& o, const Tpointeur& w)
 int regleBras(Toutil& o, const Tpointeur& w)
 {
     const double angle = o.angle + o.angleBras;
-    if (!aUnBras(o) || !o.brasReglable || w.d < o.rayonPoignee || !presDeLaDroite(w, o.x, o.y, angle))
+    if (!aUnBras(o) || !o.brasReglable || w.d < o.rayonPoignee ||
+        !presDeLaDroite(w, o.x, o.y, angle))
         return 0;
     return devantOuDerriere(o, w, angle, partieBras, partieBrasArriere);
 }
