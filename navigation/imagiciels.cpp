@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/figure/objets_par_nom.h"
 #include "engine/text/textes_numerotes.h"
@@ -25,6 +26,27 @@ constexpr TconstructeurImagiciel constructeurs[] = {
     {1509, preparerImagicielBissectrice},
     {1510, preparerImagicielTriangle},
 };
+
+// What the builder left visible on each surface. Every step is shown from there, by the steps
+// before it and its own: a step reached going back looks as it did going forward.
+struct TvisibilitesDepart {
+    std::vector<bool> texte;
+    std::vector<bool> figure;
+};
+TvisibilitesDepart visibilitesDepart;
+
+std::vector<bool> visibilites(const Tfigure& f)
+{
+    std::vector<bool> v;
+    for (int i = 1; i <= f.nbObjets; ++i) v.push_back(f.objets[i]->visible);
+    return v;
+}
+
+void retablirVisibilites(Tfigure& f, const std::vector<bool>& v)
+{
+    for (int i = 1; i <= f.nbObjets && i <= static_cast<int>(v.size()); ++i)
+        f.objets[i]->visible = v[static_cast<std::size_t>(i - 1)];
+}
 
 void preparerImagiciel(TdonneesCommunes& d)
 {
@@ -79,6 +101,7 @@ void lancerImagiciel(TdonneesCommunes& d)
     d.etapeImagiciel = 1;
 
     preparerImagiciel(d);
+    visibilitesDepart = {visibilites(texte), visibilites(figure)};
 
     d.LabelTitreImagiciel->setCaption(d.titreImagiciel);
     Controle& avancer = *d.BoutonAvancer;
@@ -113,8 +136,10 @@ void deroulerEtapeImagiciel(TdonneesCommunes& d)
     const int s = d.etapeImagiciel, n = d.nbEtapesImagiciel;
     if (const TimagicielEtapes* a = etapesImagiciel(d.imagiciel);
         a && s >= 1 && s <= static_cast<int>(a->etapes.size())) {
-        appliquerEtape(d, a->etapes[static_cast<std::size_t>(s - 1)]);
         Tfigure& figure = *d.surfaceFigureImagiciel;
+        retablirVisibilites(*d.surfaceImagiciel, visibilitesDepart.texte);
+        retablirVisibilites(figure, visibilitesDepart.figure);
+        for (int e = 1; e <= s; ++e) appliquerEtape(d, a->etapes[static_cast<std::size_t>(e - 1)]);
         // The step before the last undoes the pupil's dragging, so that a replay starts from the
         // starting figure; the last hands the points over.
         for (const TpointDepart& p : a->points) {

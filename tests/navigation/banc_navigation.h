@@ -12,8 +12,8 @@
 #include "engine/figure/dossier_programme.h"
 #include "engine/figure/figure.h"
 #include "exercise/donnees_communes.h"
+#include "navigation/arbres.h"
 #include "navigation/info.h"
-#include "navigation/table_pages_cours.h"
 #include "platform/double/controles_enregistres.h"
 #include "platform/double/fenetre_info_enregistree.h"
 #include "platform/double/plateforme_enregistree.h"
@@ -35,12 +35,9 @@ protected:
         d.PageExercice = &pageExercice;
         classeur.setBounds(0, 30, 800, 570);
 
-        lignesCours = lignesArbreCours();
-        arbreCours.remplir(lignesCours);
-        for (int i = 0; i < 20; ++i) lignesExercices.push_back({i % 5 == 0 ? 0 : 1, "e"});
-        arbreExercices.remplir(lignesExercices);
-        for (int i = 0; i <= 10; ++i) lignesImagiciels.push_back({0, "i"});
-        arbreImagiciels.remplir(lignesImagiciels);
+        arbreCours.remplir(lignesArbreChoixCours());
+        arbreExercices.remplir(lignesArbreChoixExercice());
+        arbreImagiciels.remplir(lignesArbreChoixImagiciel());
         d.ArbreChoixCours = &arbreCours;
         d.ArbreChoixExercice = &arbreExercices;
         d.ArbreChoixImagiciel = &arbreImagiciels;
@@ -83,25 +80,6 @@ protected:
         *donneesCommunes = TdonneesCommunes{};
     }
 
-    // The course tree as the window holds it: chapter nodes at level 0, the "Le cours" and
-    // "Méthodes" headings at level 1 and a page leaf at code − 1000 for every page of the table.
-    static std::vector<TLigneArbre> lignesArbreCours()
-    {
-        std::vector<TLigneArbre> lignes;
-        for (int i = 0; i < 140; ++i) {
-            const bool chapitre = i == 0 || i == 11 || i == 22 || i == 33 || i == 44 || i == 55 ||
-                                  i == 66 || i == 75 || i == 86 || i == 96 || i == 106 ||
-                                  i == 117 || i == 129;
-            if (chapitre)
-                lignes.push_back({0, "Chapitre " + std::to_string(i)});
-            else if (pageCoursIllustree(1000 + i))
-                lignes.push_back({2, "Page " + std::to_string(1000 + i)});
-            else
-                lignes.push_back({1, "Le cours"});
-        }
-        return lignes;
-    }
-
     FenetreInfoEnregistree* fenetreInfo() const
     {
         return InfoObj ? static_cast<FenetreInfoEnregistree*>(InfoObj->fenetre.get()) : nullptr;
@@ -122,7 +100,6 @@ protected:
     PlateformeEnregistree systeme;
     ClasseurPagesEnregistre classeur;
     ControleEnregistre pageMenu, pageCours, pageImagiciel, pageExercice;
-    std::vector<TLigneArbre> lignesCours, lignesExercices, lignesImagiciels;
     ArbreEnregistre arbreCours, arbreExercices, arbreImagiciels;
     ControleEnregistre suivant, precedent, pourSexercer, retour, avancer, reculer;
     ControleEnregistre chapitreCours, chapitreImagiciel, titreImagiciel, defilementCours;
