@@ -45,8 +45,8 @@ void preparerImagicielSymetrie(TdonneesCommunes& d)
     cacherObjets(f, "R'");
     creerCercle(f, "c", "O", "R", bleuImagiciel, 1, 1);
     creerCercle(f, "c'", "O'", "R'", vertImage, 1, 1);
-    creerPointEtImage(f, "E", -6, 4);
-    creerPointEtImage(f, "G", -4, 3.2);
+    creerPointEtImage(f, "E", -6.5, 3);
+    creerPointEtImage(f, "G", -5, 4);
     creerDemiDroite(f, "E", "G", bleuImagiciel, 1, 1);
     creerDemiDroite(f, "E'", "G'", vertImage, 1, 1);
     ecrireTextesImagiciel(d, textesSymetrie);

@@ -37,7 +37,7 @@ constexpr TligneInfo aideExpressions[] = {
 // The program's title and what it holds, without any name but its own.
 constexpr TligneInfo aPropos[] = {
     {1.81, 4, "$g$H$bÀ propos"},
-    {3, 4, "$g$bVastrelle"},
+    {3, 4, "$g$KVastrelle"},
     {4, 4, "Cours et exercices de mathématiques"},
     {5, 4, "pour la première année du collège"},
     {6.5, 4, "Les pages du cours et leurs liens,"},

@@ -80,8 +80,8 @@ constexpr TligneInfo produitsEnCroix[] = {
 
 // Base 100 in June 2001: the table of dates, prices and indices, then the cross product.
 constexpr TligneInfo indicePrix[] = {
-    {2.5, 2, "Un produit coûte 2 € en Juin 2001 et 2,5 € en Juin 2002."},
-    {3.5, 2, "Juin 2001 est pris pour base 100 :"},
+    {2.5, 2, "Un produit coûte 2 € en Juin 2001,"},
+    {3.5, 2, "et 2,5 € en Juin 2002. Base 100 en Juin 2001 :"},
     {5, 2, "Dates"},
     {5, 16, "Juin 2001"},
     {5, 29, "Juin 2002"},
