@@ -1,5 +1,6 @@
 #include "platform/qt/fenetre_info_qt.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -32,6 +33,12 @@ void WidgetInfoQt::changeEvent(QEvent* evenement)
     QWidget::changeEvent(evenement);
     if (evenement->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
         demanderFermeture();
+}
+
+void WidgetInfoQt::closeEvent(QCloseEvent* evenement)
+{
+    evenement->ignore();
+    demanderFermeture();
 }
 
 void WidgetInfoQt::demanderFermeture()

@@ -20,6 +20,8 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
+    // A close asked by the system goes the program's way, so that it forgets the window.
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
     // Queued to the widget: dropped with it when it is freed first.

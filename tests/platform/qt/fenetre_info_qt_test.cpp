@@ -55,13 +55,25 @@ TEST(FenetreInfoQt, FermetureDifferee)
     EXPECT_EQ(fermetures, 1);
     EXPECT_EQ(fenetre, nullptr);
 
+    // Closed by the system: the same request.
+    fenetre = std::make_unique<FenetreInfoQt>();
+    fenetre->OnFermer = [&] {
+        ++fermetures;
+        fenetre.reset();
+    };
+    fenetre->Show();
+    fenetre->widget().close();
+    QApplication::processEvents();
+    EXPECT_EQ(fermetures, 2);
+    EXPECT_EQ(fenetre, nullptr);
+
     auto autre = std::make_unique<FenetreInfoQt>();
     autre->OnFermer = [&] { ++fermetures; };
     autre->Show();
     QTest::mouseClick(&autre->widget(), Qt::LeftButton, {}, QPoint(10, 10));
     autre.reset();
     QApplication::processEvents();
-    EXPECT_EQ(fermetures, 1);
+    EXPECT_EQ(fermetures, 2);
 }
 
 }  // namespace
