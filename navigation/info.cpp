@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "engine/base/systeme.h"
+#include "engine/text/primitives.h"
 #include "exercise/dessin_panneau_outils.h"
 #include "navigation/imagiciels.h"
 #include "navigation/pages_cours.h"
@@ -107,6 +108,17 @@ int cibleDuCode(int code)
     return code <= r.fin ? r.cible : 0;
 }
 
+// The topic, then the window's edge: dark below and on the right, light above and on the left.
+void peindreFenetreInfo(TdonneesCommunes& d, Canevas& k, const FenetreInfo& f)
+{
+    dessinerTexteInfo(d, k);
+    const int w = f.ClientWidth(), h = f.ClientHeight();
+    tracerSegment(k, 0x000000, 1, 0, h - 1, w, h - 1, 2);
+    tracerSegment(k, 0x000000, 1, w - 1, 0, w - 1, h, 2);
+    tracerSegment(k, 0xC0C0C0, 1, 0, 0, w, 0, 2);
+    tracerSegment(k, 0xC0C0C0, 1, 0, 0, 0, h, 2);
+}
+
 void montrerFenetreInfo(TdonneesCommunes& d, int code)
 {
     if (!InfoObj) {
@@ -125,7 +137,7 @@ void montrerFenetreInfo(TdonneesCommunes& d, int code)
         info.ySouris = souris.y;
     }
     fenetre.setColor(couleurInfo);
-    fenetre.OnPaint = [&d](Canevas& canevas) { dessinerTexteInfo(d, canevas); };
+    fenetre.OnPaint = [&d, &fenetre](Canevas& canevas) { peindreFenetreInfo(d, canevas, fenetre); };
     tailleFenetreInfo(d, sujetInfo(code));
     fenetre.setClientSize(d.largeurInfo, d.hauteurInfo);
     TPoint coin = placerFenetreInfo(info, fenetre.ClientWidth(), fenetre.ClientHeight());

@@ -206,6 +206,17 @@ TEST_F(Info, CadreInfoDessine)
     EXPECT_EQ(rectangles[1].pen.Color, 0x0000FE);
     EXPECT_EQ(rectangles[2].arguments, (std::vector<int>{80, 15, 160, 27}));
     EXPECT_EQ(rectangles[2].brush.Color, 0x41EBFD);
+    // The window's edge after the topic: dark below and right, light above and left.
+    const std::vector<Appel> traits = f.canevas().appels(GenreAppel::LineTo);
+    ASSERT_GE(traits.size(), 4u);
+    const std::vector<Appel> bord(traits.end() - 4, traits.end());
+    EXPECT_EQ(bord[0].position, (TPoint{0, 89}));
+    EXPECT_EQ(bord[0].arguments, (std::vector<int>{240, 89}));
+    EXPECT_EQ(bord[1].pen.Color, 0x000000);
+    EXPECT_EQ(bord[1].arguments, (std::vector<int>{239, 90}));
+    EXPECT_EQ(bord[2].pen.Color, 0xC0C0C0);
+    EXPECT_EQ(bord[3].arguments, (std::vector<int>{0, 90}));
+    EXPECT_EQ(bord[3].pen.Width, 2);
 }
 
 }  // namespace
