@@ -20,6 +20,7 @@ struct TconstructeurImagiciel {
 
 constexpr TconstructeurImagiciel constructeurs[] = {
     {1503, preparerImagicielSymetrie},
+    {1504, preparerImagicielPave},
     {1506, preparerImagicielSymetriquePoint},
     {1507, preparerImagicielMediatrice},
     {1508, preparerImagicielMediatriceLosange},

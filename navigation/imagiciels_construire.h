@@ -48,6 +48,7 @@ void creerArcAutour(Tfigure& figure, const std::string& nom, const std::string& 
 
 // The builders.
 void preparerImagicielSymetrie(TdonneesCommunes& donnees);
+void preparerImagicielPave(TdonneesCommunes& donnees);
 void preparerImagicielSymetriquePoint(TdonneesCommunes& donnees);
 void preparerImagicielMediatrice(TdonneesCommunes& donnees);
 void preparerImagicielMediatriceLosange(TdonneesCommunes& donnees);

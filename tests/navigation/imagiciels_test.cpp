@@ -159,6 +159,7 @@ TEST_F(Imagiciels, TitresEtBoutons)
         bool boutons;
     } cas[] = {
         {1503, "Illustration de la symétrie axiale", "Imagiciel", false},
+        {1504, "Illustration du volume du pavé", texteNumero(514), false},
         {1508, "Construction de la médiatrice avec un losange", "Imagiciel", true},
         {1510, "Construction d'un triangle connaissant les trois côtés", texteNumero(513), true},
         {1505, "Page à faire", "Imagiciel", false},
