@@ -25,8 +25,8 @@ namespace {
 constexpr int nbBlocs = 50;  // of 13 objects each
 
 // Each block starts from the midpoint of the previous block's A and its own free point U, so
-// moving the first point moves every block after it, and everything stays inside the window as
-// on a pupil's figure. The free points are labelled; the constructed ones too when asked, which
+// moving A0, the start of that chain, moves every block, and the U of block b > 0 moves blocks b
+// and after (U0 only its own); everything stays inside the window as on a pupil's figure. The free points are labelled; the constructed ones too when asked, which
 // makes 300 labels on the surface.
 void construire(Tfigure& f, bool toutesEtiquettes)
 {

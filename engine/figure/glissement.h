@@ -1,7 +1,8 @@
 #pragma once
 // What lasts one drag: the objects that move with the held one, and the still parts of the
 // figure painted once into two layers, so that each step paints only what moves between them.
-// The record lives in the surface from the grab to the release, which drops it whole.
+// The record lives in the surface from the grab to the release, which drops it whole; whatever
+// else changes the figure meanwhile must drop it too.
 //
 // Layered paint, in the order of a full paint: the lower layer (background, instruments, grid and
 // axes, the still objects before the first moving one that is not a point); then every object

@@ -85,6 +85,7 @@ void peindreCalque(Tfigure& figure, Canevas& etat, Calque& calque, TlisteZonesLi
 bool peindreCalques(Tfigure& figure, Canevas& canevas, Tglissement& g)
 {
     const int largeur = largeurPeinte(figure), hauteur = hauteurPeinte(figure);
+    if (largeur <= 0 || hauteur <= 0) return false;
     g.dessous = canevas.creerCalque(largeur, hauteur);
     g.dessus = canevas.creerCalque(largeur, hauteur);
     if (!g.dessous || !g.dessus) return false;
@@ -116,13 +117,15 @@ void reprendreZones(TlisteZonesLiens& liste, const TlisteZonesLiens& zones)
     }
 }
 
-// The layers once per drag, then what moves between them; false when this canvas has no layers
-// or the figure is no longer the one the drag started on.
+// The layers once per drag (again if the control changed size), then what moves between them;
+// false when this canvas has no layers or the figure is no longer the one the drag started on.
 bool peindreGlissement(Tfigure& figure, Canevas& canevas)
 {
     Tglissement& g = *figure.glissement;
     if (g.nbObjets != figure.nbObjets) return false;
-    if (!g.dessous && !peindreCalques(figure, canevas, g)) return false;
+    const bool aJour = g.dessous && g.dessous->Width() == largeurPeinte(figure) &&
+                       g.dessous->Height() == hauteurPeinte(figure);
+    if (!aJour && !peindreCalques(figure, canevas, g)) return false;
     viderZonesLiens(figure.zonesLiens, figure.couleurFond);
     const TpublicationZones publication(figure.zonesLiens);
     canevas.Draw(0, 0, *g.dessous);

@@ -181,6 +181,8 @@ void gererSouris(Tfigure& figure, int px, int py, int phase)
     case sourisEnfoncee: {
         int curseur;
         figure.objetSaisi = saisirSouris(figure, px, py, curseur);
+        // A second press without a release (a double click) starts again.
+        figure.glissement.reset();
         if (figure.objetSaisi != 0) commencerGlissement(figure);
         break;
     }

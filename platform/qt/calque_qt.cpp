@@ -2,12 +2,17 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/canevas_qt.h"
 
-CalqueQt::CalqueQt(int largeur, int hauteur)
-    : image_(std::max(largeur, 1), std::max(hauteur, 1), QImage::Format_ARGB32_Premultiplied)
+CalqueQt::CalqueQt(int largeur, int hauteur, qreal pixelsParPixel)
+    : largeur_(largeur), hauteur_(hauteur),
+      image_(std::max(1, static_cast<int>(std::ceil(largeur * pixelsParPixel))),
+             std::max(1, static_cast<int>(std::ceil(hauteur * pixelsParPixel))),
+             QImage::Format_ARGB32_Premultiplied)
 {
+    image_.setDevicePixelRatio(pixelsParPixel);
     image_.fill(Qt::transparent);
 }
 

@@ -330,7 +330,9 @@ void CanevasQt::Draw(int x, int y, const Image& image)
 
 std::unique_ptr<Calque> CanevasQt::creerCalque(int largeur, int hauteur)
 {
-    return std::make_unique<CalqueQt>(largeur, hauteur);
+    const QPaintDevice* support = peintre_.device();
+    return std::make_unique<CalqueQt>(largeur, hauteur,
+                                      support ? support->devicePixelRatioF() : 1.0);
 }
 
 void CanevasQt::StretchDraw(const TRect& r, const Image& image)

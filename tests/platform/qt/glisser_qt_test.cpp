@@ -204,9 +204,11 @@ void construireRiche(Tfigure& f)
     creerCodageSegment(f, "c", "A", "I", 0.2, 0x0000FF, 1);
 }
 
-QImage peindreDans(Tfigure& f, int largeur, int hauteur)
+// On a screen of `ratio` pixels per pixel of the program.
+QImage peindreDans(Tfigure& f, int largeur, int hauteur, int ratio)
 {
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    QImage image(largeur * ratio, hauteur * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     QPainter peintre(&image);
     CanevasQt canevas(peintre);
@@ -237,12 +239,15 @@ TEST_F(GlisserQt, peintureParCalquesIdentiqueALaPeintureEntiere)
         gererSouris(f(), c.saisie.x(), c.saisie.y(), 1);
         ASSERT_TRUE(f().glissement) << c.quoi;
         for (int pas = 1; pas <= 3; ++pas) {
+            // The second step on a screen of two pixels per pixel, on layers made for it.
+            const int ratio = pas == 2 ? 2 : 1;
+            if (pas >= 2) f().glissement->dessous.reset();
             gererSouris(f(), c.saisie.x() + 9 * pas, c.saisie.y() + 5 * pas, 3);
-            const QImage parCalques = peindreDans(f(), 320, 290);
+            const QImage parCalques = peindreDans(f(), 320, 290, ratio);
             const TlisteZonesLiens zonesCalques = f().zonesLiens;
             ASSERT_TRUE(f().glissement->dessous) << c.quoi;
             auto glissement = std::move(f().glissement);
-            const QImage entiere = peindreDans(f(), 320, 290);
+            const QImage entiere = peindreDans(f(), 320, 290, ratio);
             f().glissement = std::move(glissement);
             EXPECT_EQ(differences(parCalques, entiere), "0") << c.quoi << " " << pas;
             enregistrerPourVoir(entiere, "entiere");
