@@ -58,7 +58,8 @@ cliquerJusqua() {
   echouer "le bouton ($x, $y) ne répond pas"
 }
 
-"$programme" &
+# The program shows on this X server, whatever platform the tests around it chose.
+QT_QPA_PLATFORM=xcb "$programme" &
 pid=$!
 fenetre=$(timeout 20 xdotool search --sync --name '^Vastrelle 6e 2005$' | head -n 1)
 [ -n "$fenetre" ] || echouer "pas de fenêtre « Vastrelle 6e 2005 »"
