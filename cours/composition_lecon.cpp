@@ -1,0 +1,442 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "cours/figures_lecon.h"
+#include "cours/page_lecon.h"
+#include "engine/base/chaines.h"
+#include "engine/base/nombres.h"
+#include "engine/figure/creation_lignes.h"
+#include "engine/figure/creation_points.h"
+#include "engine/figure/creation_textes.h"
+#include "engine/figure/objets_par_nom.h"
+#include "engine/text/texte_balise.h"
+
+namespace {
+
+// Where the window puts its back button and its button towards an exercise, in pixels of the
+// paint box, with a pixel of margin.
+const TRect boutonRetour{679, 19, 771, 46};
+const TRect boutonPourSexercer{661, 215, 763, 242};
+
+// A text line is 20 pixels high; a line with a fraction takes 8 more above and below.
+constexpr double pasLigne = 20;
+constexpr double margeFraction = 8;
+// Texts start a little right of the picture's edge; blocks end by default where the buttons of
+// the window begin.
+constexpr double retraitPage = 14;
+constexpr double bordPage = 650;
+// Inside a block, texts keep this much room from its sides.
+constexpr double retraitBloc = 12;
+// Each ">" at the start of a text line moves it right.
+constexpr double retraitCitation = 20;
+// A link button of the window is 23 pixels high.
+constexpr int hauteurBoutonLien = 23;
+// A phrase under a link frame may be a little narrower than the frame, never wider.
+constexpr double jeuPhraseEtroite = 12;
+constexpr double jeuPhraseLarge = 2;
+
+constexpr TColor noir = 0x000000;
+constexpr TColor orangeTitre = 0x0579FA;
+
+struct Tcomposition {
+    const std::vector<TinstructionLecon>& instructions;
+    Canevas& mesure;
+    TpageLecon page;
+    std::size_t suivante = 0;
+    // Pixels of the paint box: the top of the next line, the left of texts, the right of blocks,
+    // and the lowest pixel drawn so far.
+    double plume = 0;
+    double marge = 0;
+    double bord = bordPage;
+    double bas = 0;
+    int nbAuxiliaires = 0;
+};
+
+Tfigure& surface(Tcomposition& c) { return *c.page.surface; }
+
+double colonne(const Tcomposition& c, double x) { return (x - c.page.gauche) / pixelsParColonneCours; }
+double ligne(const Tcomposition& c, double y) { return (y - c.page.haut) / pixelsParLigneCours; }
+
+void descendre(Tcomposition& c, double y) { c.bas = std::max(c.bas, y); }
+
+double largeurTexte(Tcomposition& c, const std::string& texte)
+{
+    double x = 0;
+    dessinerTexte(c.mesure, texte, x, 0, noir, styleNormal, tailleTexteLecon);
+    return x;
+}
+
+bool aUneFraction(const std::string& texte)
+{
+    return texte.find("$F") != std::string::npos || texte.find("$W") != std::string::npos;
+}
+
+void ecrire(Tcomposition& c, const std::string& texte, double x, double y)
+{
+    if (texte.empty()) return;
+    creerTexte(surface(c), texte, noir, colonne(c, x), ligne(c, y));
+    descendre(c, y + pasLigne);
+}
+
+// One line at the pen, moved right by its leading ">" marks.
+void composerTexte(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    std::string texte = instruction.texte;
+    double x = c.marge;
+    while (texte.size() >= 2 && texte[0] == '>' && texte[1] == ' ') {
+        x += retraitCitation;
+        texte.erase(0, 2);
+    }
+    const double marge = aUneFraction(texte) ? margeFraction : 0;
+    ecrire(c, texte, x, c.plume + marge);
+    c.plume += pasLigne + 2 * marge;
+}
+
+// A horizontal line between two hidden points of the page, whose world is its pixels, y upwards.
+void tracerFilet(Tcomposition& c, double x1, double x2, double y, TColor couleur, int epaisseur)
+{
+    Tfigure& f = surface(c);
+    const std::string a = "_" + std::to_string(++c.nbAuxiliaires);
+    const std::string b = "_" + std::to_string(++c.nbAuxiliaires);
+    creerPointSansNom(f, a, couleur, x1 - c.page.gauche, c.page.haut - y);
+    creerPointSansNom(f, b, couleur, x2 - c.page.gauche, c.page.haut - y);
+    cacherObjet(f, a);
+    cacherObjet(f, b);
+    creerSegment(f, a, b, couleur, 1, epaisseur);
+}
+
+void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    c.page.titre = instruction.reste;
+    ecrire(c, "$g$K$>$>$>$>" + instruction.reste, c.marge, c.plume);
+    tracerFilet(c, c.marge, c.bord, c.plume + 28, orangeTitre, 2);
+    c.plume += 40;
+}
+
+void composerSaut(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    c.plume += pasLigne * (mots.empty() ? 1 : nombreDe(instruction, mots[0]));
+}
+
+double seulNombre(const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.size() != 1) throw ErreurLecon(instruction.ligne, instruction.mot + " attend un nombre");
+    return nombreDe(instruction, mots[0]);
+}
+
+void composerLigne(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    c.plume = seulNombre(instruction);
+}
+
+void composerMarge(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    c.marge = seulNombre(instruction);
+}
+
+void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction);
+
+// The instructions up to the "fin" that closes the block opened at `ouverture`.
+void composerJusquAFin(Tcomposition& c, const TinstructionLecon& ouverture)
+{
+    while (c.suivante < c.instructions.size()) {
+        const TinstructionLecon& instruction = c.instructions[c.suivante++];
+        if (instruction.mot == "fin") return;
+        composerInstruction(c, instruction);
+    }
+    throw ErreurLecon(ouverture.ligne, "\"" + ouverture.mot + "\" sans \"fin\"");
+}
+
+// A framed block around the instructions up to its "fin"; an optional width in pixels. The frame
+// is created first, so that it is painted under its contents, and takes its height at the end.
+void composerBloc(Tcomposition& c, const TinstructionLecon& instruction, int style, bool onglet)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    const double x = c.marge;
+    const double y = c.plume + 4;
+    const double largeur = mots.empty() ? c.bord - x : nombreDe(instruction, mots[0]);
+    // The boxes under a heading tab begin 8 pixels below the block.
+    const double hautBoite = onglet ? y + 8 : y;
+    Tobjet* cadre = creerCadre(surface(c), style, colonne(c, x), ligne(c, y),
+                               largeur / pixelsParColonneCours, 1);
+    const double marge = c.marge, bord = c.bord;
+    c.marge = x + retraitBloc;
+    c.bord = x + largeur - retraitBloc;
+    c.plume = onglet ? y + 28 : y + 8;
+    composerJusquAFin(c, instruction);
+    const double hauteur = c.plume + 4 - hautBoite;
+    if (cadre) cadre->donneesDe<Tcadre>().hauteur = hauteur;
+    c.marge = marge;
+    c.bord = bord;
+    c.plume = hautBoite + hauteur + 10;
+    descendre(c, c.plume);
+}
+
+void composerPropriete(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 1, true); }
+void composerEncadre(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 2, false); }
+void composerBoite(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 3, false); }
+void composerEnonce(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 6, true); }
+void composerAction(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 10, true); }
+
+// "figure x largeur hauteur [échelle]": a figure whose box has its top-left corner at x and the
+// pen, world origin at the box's bottom-left corner, `échelle` pixels per unit (30 by default).
+// The pen stays where it is, so that texts may run beside the figure.
+void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.size() != 3 && mots.size() != 4)
+        throw ErreurLecon(instruction.ligne, "figure x largeur hauteur [échelle]");
+    const double x = nombreDe(instruction, mots[0]);
+    const int largeur = static_cast<int>(nombreDe(instruction, mots[1]));
+    const int hauteur = static_cast<int>(nombreDe(instruction, mots[2]));
+    TfigureLecon figure;
+    creerFigure(nullptr, largeur, hauteur, figure.surface);
+    Tfigure& f = *figure.surface;
+    f.fondPeint = false;
+    f.origineX = 0;
+    f.origineY = hauteur;
+    f.echelle = mots.size() == 4 ? nombreDe(instruction, mots[3]) : 30;
+    calculerFenetre(f);
+    figure.x = arrondi(x - c.page.gauche);
+    figure.y = arrondi(c.plume - c.page.haut);
+    while (true) {
+        if (c.suivante >= c.instructions.size())
+            throw ErreurLecon(instruction.ligne, "\"figure\" sans \"fin\"");
+        const TinstructionLecon& objet = c.instructions[c.suivante++];
+        if (objet.mot == "fin") break;
+        creerObjetFigure(f, objet);
+    }
+    descendre(c, c.plume + hauteur);
+    c.page.figures.push_back(std::move(figure));
+}
+
+// The pieces of a text between the separators, without their outer blanks.
+std::vector<std::string> morceauxSepares(const std::string& texte, char separateur)
+{
+    std::vector<std::string> morceaux;
+    std::size_t debut = 0;
+    while (true) {
+        const std::size_t fin = texte.find(separateur, debut);
+        std::string morceau = texte.substr(debut, fin - debut);
+        supprimerBlancsExtremes(morceau);
+        morceaux.push_back(morceau);
+        if (fin == std::string::npos) return morceaux;
+        debut = fin + 1;
+    }
+}
+
+std::vector<std::string> casesDe(std::string rangee)
+{
+    if (!rangee.empty() && rangee.front() == '|') rangee.erase(0, 1);
+    if (!rangee.empty() && rangee.back() == '|') rangee.pop_back();
+    return morceauxSepares(rangee, '|');
+}
+
+// "tableau x largeur1 largeur2 ...": rows of cells separated by "|" up to "fin", each text
+// centred in its cell; the last width serves the columns that have none.
+void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.size() < 2) throw ErreurLecon(instruction.ligne, "tableau x largeur...");
+    const double x = nombreDe(instruction, mots[0]);
+    std::vector<double> largeurs;
+    for (std::size_t m = 1; m < mots.size(); ++m) largeurs.push_back(nombreDe(instruction, mots[m]));
+    double y = c.plume + 4;
+    while (true) {
+        if (c.suivante >= c.instructions.size())
+            throw ErreurLecon(instruction.ligne, "\"tableau\" sans \"fin\"");
+        const TinstructionLecon& rangee = c.instructions[c.suivante++];
+        if (rangee.mot == "fin") break;
+        const std::vector<std::string> cases = casesDe(rangee.texte);
+        const bool fraction = std::any_of(cases.begin(), cases.end(), aUneFraction);
+        const double hauteur = fraction ? 42 : 24;
+        double gauche = x;
+        for (std::size_t k = 0; k < cases.size(); ++k) {
+            const double largeur = largeurs[std::min(k, largeurs.size() - 1)];
+            creerCadre(surface(c), 3, colonne(c, gauche), ligne(c, y), largeur / pixelsParColonneCours,
+                       hauteur / pixelsParLigneCours);
+            if (!cases[k].empty())
+                ecrire(c, cases[k], gauche + std::round((largeur - largeurTexte(c, cases[k])) / 2),
+                       y + (hauteur - 18) / 2);
+            gauche += largeur;
+        }
+        y += hauteur;
+    }
+    c.plume = y + 10;
+    descendre(c, c.plume);
+}
+
+// "opération genre x termes": a posed operation with its top-left corner at x and the pen; the pen
+// stays, the lines it takes are the author's to skip.
+void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "opération genre x termes");
+    const double col = colonne(c, nombreDe(instruction, mots[1]));
+    const double lig = ligne(c, c.plume);
+    Tfigure& f = surface(c);
+    const std::string& genre = mots[0];
+    if (genre == "addition" && mots.size() == 3)
+        creerAdditionPosee(f, mots[2], col, lig);
+    else if (genre == "soustraction" && mots.size() == 3)
+        creerSoustractionPosee(f, mots[2], col, lig);
+    else if (genre == "multiplication" && mots.size() == 4)
+        creerMultiplicationPosee(f, mots[2], mots[3], col, lig);
+    else if (genre == "division" && (mots.size() == 4 || mots.size() == 5))
+        creerDivisionPoseeDetaillee(f, mots[2], mots[3],
+                                    mots.size() == 5 ? static_cast<int>(nombreDe(instruction, mots[4])) : 0,
+                                    col, lig);
+    else
+        throw ErreurLecon(instruction.ligne,
+                          "opération addition|soustraction x termes, multiplication x a b, "
+                          "division x dividende diviseur [décimales]");
+}
+
+struct TcadreLien {
+    double x, y, largeur;
+};
+
+// "lien x y largeur [; x y largeur ...] : texte {phrase} texte": each phrase in braces is written
+// in blue on the link frame of the same rank, a frame of the window's table whose blue line runs
+// at y under a zone 18 pixels high. Each phrase is centred on its frame; the text before the
+// first ends where it begins, the texts between are centred in the gaps, the text after follows
+// the last.
+void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const std::size_t deuxPoints = instruction.reste.find(':');
+    if (deuxPoints == std::string::npos)
+        throw ErreurLecon(instruction.ligne, "lien x y largeur [; x y largeur] : texte {phrase}");
+    std::vector<TcadreLien> cadres;
+    for (const std::string& cadre : morceauxSepares(instruction.reste.substr(0, deuxPoints), ';')) {
+        const std::vector<std::string> mots = motsDe(cadre);
+        if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "un cadre de lien est x y largeur");
+        cadres.push_back({nombreDe(instruction, mots[0]), nombreDe(instruction, mots[1]),
+                          nombreDe(instruction, mots[2])});
+    }
+    // Pieces: text, phrase, text, phrase, ..., text.
+    std::vector<std::string> morceaux;
+    std::string reste = instruction.reste.substr(deuxPoints + 1);
+    supprimerBlancsExtremes(reste);
+    while (true) {
+        const std::size_t ouvre = reste.find('{');
+        const std::size_t ferme = reste.find('}', ouvre);
+        if (ouvre == std::string::npos || ferme == std::string::npos) break;
+        morceaux.push_back(reste.substr(0, ouvre));
+        morceaux.push_back("$k" + reste.substr(ouvre + 1, ferme - ouvre - 1));
+        reste.erase(0, ferme + 1);
+    }
+    morceaux.push_back(reste);
+    if (morceaux.size() != 2 * cadres.size() + 1)
+        throw ErreurLecon(instruction.ligne, "autant de {phrases} que de cadres");
+    const auto haut = [](const TcadreLien& cadre) { return cadre.y - 18; };
+    std::vector<double> debuts;
+    for (std::size_t k = 0; k < cadres.size(); ++k) {
+        const std::string& phrase = morceaux[2 * k + 1];
+        const double largeur = largeurTexte(c, phrase);
+        const TcadreLien& cadre = cadres[k];
+        if (largeur > cadre.largeur + jeuPhraseLarge || largeur < cadre.largeur - jeuPhraseEtroite)
+            throw ErreurLecon(instruction.ligne,
+                              "la phrase \"" + phrase.substr(2) + "\" mesure " + reelVersChaine(largeur) +
+                                  " pixels pour un cadre de " + reelVersChaine(cadre.largeur));
+        debuts.push_back(cadre.x + std::round((cadre.largeur - largeur) / 2));
+        ecrire(c, phrase, debuts[k], haut(cadre));
+        const std::string& avant = morceaux[2 * k];
+        const double largeurAvant = largeurTexte(c, avant);
+        if (k == 0) {
+            if (debuts[0] - largeurAvant < c.page.gauche)
+                throw ErreurLecon(instruction.ligne, "le texte avant le lien sort de l'image");
+            ecrire(c, avant, debuts[0] - largeurAvant, haut(cadre));
+            continue;
+        }
+        const double finPrecedente = cadres[k - 1].x + cadres[k - 1].largeur;
+        if (largeurAvant > cadre.x - finPrecedente)
+            throw ErreurLecon(instruction.ligne, "\"" + avant + "\" ne tient pas entre deux liens");
+        ecrire(c, avant, std::round((finPrecedente + cadre.x - largeurAvant) / 2), haut(cadres[k - 1]));
+    }
+    const TcadreLien& dernier = cadres.back();
+    ecrire(c, morceaux.back(), debuts.back() + largeurTexte(c, morceaux[morceaux.size() - 2]),
+           haut(dernier));
+    c.plume = std::max(c.plume, haut(dernier) + pasLigne + 2);
+}
+
+// "bouton x y largeur": a link button of the window stands there, over free space.
+void composerBouton(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "bouton x y largeur");
+    const int x = static_cast<int>(nombreDe(instruction, mots[0]));
+    const int y = static_cast<int>(nombreDe(instruction, mots[1]));
+    const int largeur = static_cast<int>(nombreDe(instruction, mots[2]));
+    c.page.espacesLibres.push_back({x, y, x + largeur, y + hauteurBoutonLien});
+}
+
+// Read before anything is placed: "décalage colonnes [lignes]", the shift of the picture that the
+// course pages table gives the page.
+void lireDecalage(TpageLecon& page, const std::vector<TinstructionLecon>& instructions)
+{
+    for (const TinstructionLecon& instruction : instructions) {
+        if (instruction.mot != "décalage") continue;
+        const std::vector<std::string> mots = motsDe(instruction.reste);
+        if (mots.empty() || mots.size() > 2)
+            throw ErreurLecon(instruction.ligne, "décalage colonnes [lignes]");
+        page.gauche = arrondi(gaucheImageCours + pixelsParColonneCours * nombreDe(instruction, mots[0]));
+        if (mots.size() == 2)
+            page.haut = arrondi(hautImageCours + pixelsParLigneCours * nombreDe(instruction, mots[1]));
+    }
+}
+
+void ignorer(Tcomposition&, const TinstructionLecon&) {}
+
+using Tcomposer = void (*)(Tcomposition& c, const TinstructionLecon& instruction);
+
+struct TinstructionPage {
+    const char* mot;
+    Tcomposer composer;
+};
+
+const TinstructionPage instructionsPage[] = {
+    {"titre", composerTitre},       {"décalage", ignorer},          {"saut", composerSaut},
+    {"ligne", composerLigne},       {"marge", composerMarge},       {"propriété", composerPropriete},
+    {"encadré", composerEncadre},   {"boîte", composerBoite},       {"énoncé", composerEnonce},
+    {"action", composerAction},     {"figure", composerFigureLecon}, {"tableau", composerTableau},
+    {"opération", composerOperation}, {"lien", composerLien},       {"bouton", composerBouton},
+};
+
+// Any line that begins with no instruction's word is a line of text.
+void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    for (const TinstructionPage& i : instructionsPage)
+        if (instruction.mot == i.mot) return i.composer(c, instruction);
+    if (instruction.mot == "fin") throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
+    composerTexte(c, instruction);
+}
+
+}  // namespace
+
+TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, Canevas& mesure)
+{
+    Tcomposition c{instructions, mesure, {}};
+    TpageLecon& page = c.page;
+    lireDecalage(page, instructions);
+    page.largeur = largeurZoneCours - page.gauche;
+    page.espacesLibres = {boutonRetour, boutonPourSexercer};
+    // The page is as high as its contents; its surface is made high enough for any.
+    creerFigure(nullptr, page.largeur, 4000, page.surface);
+    page.surface->couleurFond = 0xFFFFFF;
+    // The page's world is its pixels, y upwards, for the lines drawn between points.
+    page.surface->origineX = 0;
+    page.surface->origineY = 0;
+    page.surface->echelle = 1;
+    calculerFenetre(*page.surface);
+    c.marge = page.gauche + retraitPage;
+    c.plume = page.haut + 8;
+    while (c.suivante < instructions.size()) composerInstruction(c, instructions[c.suivante++]);
+    if (page.titre.empty()) throw ErreurLecon(1, "la leçon n'a pas de titre");
+    page.hauteur = static_cast<int>(std::ceil(std::max(c.bas, c.plume) - page.haut + 10));
+    page.surface->hauteur = page.hauteur;
+    return std::move(page);
+}

@@ -1,0 +1,385 @@
+#include "cours/figures_lecon.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/figure/creation_lignes.h"
+#include "engine/figure/creation_points.h"
+#include "engine/figure/objets_par_nom.h"
+
+namespace {
+
+// What may follow the names and numbers of a statement, in any order: a colour, a trait, a
+// thickness, a fill, where a point's label stands, or that a point shows no label or nothing.
+struct Toptions {
+    TColor couleur = 0x000000;
+    int trait = 1;
+    int epaisseur = 1;
+    bool plein = false;
+    // The label's place around its point, in character cells; "haut-droite" unless told.
+    double dx = 0.4, dy = -1.3;
+    bool gaucheDuPoint = false;
+    bool sansNom = false;
+    bool invisible = false;
+};
+
+struct TmotCouleur {
+    const char* mot;
+    TColor couleur;
+};
+
+const TmotCouleur couleurs[] = {
+    {"noir", 0x000000},     {"bleu", 0xFF0000},       {"rouge", 0x0000FF},
+    {"vert", 0x008000},     {"orange", 0x0080FF},     {"gris", 0x808080},
+    {"violet", 0x800080},   {"marine", 0x800000},     {"bleu-clair", 0xFFE0C0},
+    {"vert-clair", 0xC0F0C0}, {"jaune-clair", 0xA0FFFF}, {"rose-clair", 0xD0C0FF},
+};
+
+struct TmotTrait {
+    const char* mot;
+    int trait;
+};
+
+const TmotTrait traits[] = {{"tirets", 2}, {"pointillé", 3}, {"double-flèche", 4}, {"flèche", 5}};
+
+// Label places; on the left the label's own width is added.
+struct TmotPlace {
+    const char* mot;
+    double dx, dy;
+    bool gauche;
+};
+
+const TmotPlace places[] = {
+    {"haut", -0.4, -1.4, false},        {"bas", -0.4, 0.2, false},
+    {"droite", 0.7, -0.6, false},       {"gauche", -0.7, -0.6, true},
+    {"haut-droite", 0.4, -1.3, false},  {"haut-gauche", -0.4, -1.3, true},
+    {"bas-droite", 0.4, 0.1, false},    {"bas-gauche", -0.4, 0.1, true},
+};
+
+// Reads the options among the words; the other words are kept, in order, as the arguments.
+std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Toptions& options)
+{
+    std::vector<std::string> arguments;
+    for (const std::string& mot : mots) {
+        bool option = true;
+        if (mot == "épais")
+            options.epaisseur = 2;
+        else if (mot == "plein")
+            options.plein = true;
+        else if (mot == "sans-nom")
+            options.sansNom = true;
+        else if (mot == "invisible")
+            options.invisible = true;
+        else
+            option = false;
+        for (const TmotCouleur& c : couleurs)
+            if (mot == c.mot) options.couleur = c.couleur, option = true;
+        for (const TmotTrait& t : traits)
+            if (mot == t.mot) options.trait = t.trait, option = true;
+        for (const TmotPlace& p : places)
+            if (mot == p.mot) options.dx = p.dx, options.dy = p.dy, options.gaucheDuPoint = p.gauche,
+                              option = true;
+        if (!option) arguments.push_back(mot);
+    }
+    return arguments;
+}
+
+struct Tstatement {
+    const TinstructionLecon& instruction;
+    std::vector<std::string> arguments;
+    Toptions options;
+
+    double nombre(std::size_t k) const { return nombreDe(instruction, arguments[k]); }
+    // A label's offset: on the left of the point, the label's width in cells is taken off.
+    double dx(const std::string& etiquette) const
+    {
+        return options.gaucheDuPoint ? options.dx - 0.9 * static_cast<double>(etiquette.size())
+                                     : options.dx;
+    }
+};
+
+// A point just created: shown as asked.
+void finirPoint(Tfigure& f, const Tstatement& s, const std::string& nom)
+{
+    if (s.options.sansNom) changerEtiquette(f, nom, "");
+    if (s.options.invisible) cacherObjet(f, nom);
+}
+
+// "point A x y"
+void point(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerPointNomme(f, nom, s.options.couleur, s.nombre(1), s.nombre(2), s.dx(nom), s.options.dy);
+    finirPoint(f, s, nom);
+}
+
+// "milieu I A B"
+void milieu(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerMilieu(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy, s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "sur M A B t": the point A + t(B - A).
+void pointSurDroite(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerPointSurDroite(f, nom, s.arguments[1], s.arguments[2], s.nombre(3), s.dx(nom),
+                        s.options.dy, s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "symétrique M' d M": the mirror image of M in the line d.
+void symetrique(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerSymetriqueDroite(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy,
+                          s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "rotation M' O M angle"
+void rotation(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerImageRotation(f, nom, s.arguments[1], s.arguments[2], s.nombre(3), s.dx(nom),
+                       s.options.dy, s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "intersection I d1 d2": two lines.
+void intersection(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerIntersectionDroites(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy,
+                             s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "intersection-cercles I c1 c2": on the left of the way from the first centre to the second.
+void intersectionCercles(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerIntersectionCercles(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy,
+                             s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "quatrième D A B C": B + C - A, the fourth vertex of the parallelogram on AB and AC.
+void quatrieme(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerQuatriemeSommet(f, nom, s.arguments[1], s.arguments[2], s.arguments[3], s.dx(nom),
+                         s.options.dy, s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+void segment(Tfigure& f, const Tstatement& s)
+{
+    creerSegment(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait,
+                 s.options.epaisseur);
+}
+
+void droite(Tfigure& f, const Tstatement& s)
+{
+    creerDroite(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait,
+                s.options.epaisseur);
+}
+
+void demiDroite(Tfigure& f, const Tstatement& s)
+{
+    creerDemiDroite(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait,
+                    s.options.epaisseur);
+}
+
+// "perpendiculaire d P (AB)"
+void perpendiculaire(Tfigure& f, const Tstatement& s)
+{
+    creerPerpendiculaire(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
+                         s.options.trait, s.options.epaisseur);
+}
+
+// "parallèle d P (AB)"
+void parallele(Tfigure& f, const Tstatement& s)
+{
+    creerParallele(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
+                   s.options.trait, s.options.epaisseur);
+}
+
+// "médiatrice d A B"
+void mediatrice(Tfigure& f, const Tstatement& s)
+{
+    creerMediatrice(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
+                    s.options.trait, s.options.epaisseur);
+}
+
+// "cercle c O M": centre O through M.
+void cercle(Tfigure& f, const Tstatement& s)
+{
+    creerCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
+                s.options.trait, s.options.epaisseur);
+}
+
+// "arc a O P Q": centre O, from P towards the ray through Q.
+void arc(Tfigure& f, const Tstatement& s)
+{
+    creerArcCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.arguments[3],
+                   s.options.couleur, s.options.trait, s.options.epaisseur);
+}
+
+std::string sommetsDe(const std::vector<std::string>& arguments)
+{
+    std::string sommets;
+    for (std::size_t k = 1; k < arguments.size(); ++k) sommets += (k > 1 ? " " : "") + arguments[k];
+    return sommets;
+}
+
+// "polygone p A B C ...": filled ("plein") in its colour with a black outline over it.
+void polygone(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    const std::string sommets = sommetsDe(s.arguments);
+    creerPolygone(f, nom, sommets, s.options.couleur);
+    if (!s.options.plein) return;
+    changerRemplissage(f, nom, 1);
+    creerPolygone(f, nom + "_bord", sommets, 0x000000);
+}
+
+// "ligne-brisée p A B C ...": the sides from A to the last point, not back.
+void ligneBrisee(Tfigure& f, const Tstatement& s)
+{
+    creerPolygoneBorde(f, s.arguments[0], sommetsDe(s.arguments), s.options.couleur);
+    changerTrait(f, s.arguments[0], s.options.trait);
+    changerEpaisseur(f, s.arguments[0], s.options.epaisseur);
+}
+
+// "mesure B A C": the measure of the angle ABC, written at its vertex.
+void mesure(Tfigure& f, const Tstatement& s)
+{
+    const std::string nom = "_mesure" + std::to_string(f.nbObjets + 1);
+    creerCoteAngle(f, nom, s.arguments[0], s.arguments[1], s.arguments[2], 0, s.dx("00°"),
+                   s.options.dy, s.options.couleur);
+}
+
+// Names of the helper points of marks, which no statement uses.
+std::string auxiliaire(const Tfigure& f) { return "_" + std::to_string(f.nbObjets + 1); }
+
+// A hidden point at the distance d from the vertex towards the point, on the figure as it stands.
+std::string pointVers(Tfigure& f, const std::string& sommet, const std::string& vers, double d)
+{
+    const double longueur = std::hypot(abscisse(f, vers) - abscisse(f, sommet),
+                                       ordonnee(f, vers) - ordonnee(f, sommet));
+    const std::string nom = auxiliaire(f);
+    creerPointSurDroite(f, nom, sommet, vers, longueur > 0 ? d / longueur : 0, 0, 0, 0);
+    cacherObjet(f, nom);
+    return nom;
+}
+
+// World units are pixels over the scale: marks keep the same size in pixels on every figure.
+double enMonde(const Tfigure& f, double pixels) { return pixels / f.echelle; }
+
+// "angle-droit A B C": the little square of a right angle at B.
+void angleDroit(Tfigure& f, const Tstatement& s)
+{
+    const std::string& b = s.arguments[1];
+    const double cote = enMonde(f, 9);
+    const std::string p = pointVers(f, b, s.arguments[0], cote);
+    const std::string q = pointVers(f, b, s.arguments[2], cote);
+    const std::string r = auxiliaire(f);
+    creerQuatriemeSommet(f, r, b, p, q, 0, 0, 0);
+    cacherObjet(f, r);
+    creerPolygoneBorde(f, auxiliaire(f), p + " " + r + " " + q, s.options.couleur);
+}
+
+// "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths.
+void codage(Tfigure& f, const Tstatement& s)
+{
+    const std::string& a = s.arguments[0];
+    const std::string& b = s.arguments[1];
+    const int n = static_cast<int>(s.nombre(2));
+    const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
+    if (longueur <= 0) return;
+    const double ecart = enMonde(f, 4) / longueur;
+    for (int k = 0; k < n; ++k) {
+        const std::string centre = auxiliaire(f);
+        creerPointSurDroite(f, centre, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 0, 0, 0);
+        cacherObjet(f, centre);
+        // Perpendicular to [AB], 5 pixels on each side.
+        const std::string bout = auxiliaire(f);
+        creerImageRotationHomothetie(f, bout, centre, b, 90,
+                                     enMonde(f, 5) / (longueur * (0.5 - (k - (n - 1) / 2.0) * ecart)),
+                                     0, 0, 0);
+        cacherObjet(f, bout);
+        const std::string autre = auxiliaire(f);
+        creerSymetriqueCentral(f, autre, centre, bout, 0, 0, 0);
+        cacherObjet(f, autre);
+        creerSegment(f, bout, autre, s.options.couleur, 1, 1);
+    }
+}
+
+// "étiquette x y texte": a text in $-markup with its top-left corner at (x, y).
+void etiquette(Tfigure& f, const Tstatement& s)
+{
+    std::string texte = s.instruction.reste;
+    for (int mot = 0; mot < 2; ++mot) {
+        const std::size_t blanc = texte.find(' ');
+        texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
+    }
+    creerPoint(f, auxiliaire(f), texte, s.nombre(0), s.nombre(1), 0, 0, s.options.couleur, 0);
+}
+
+struct TstatementFigure {
+    const char* mot;
+    // The arguments it takes; -1 for a list of at least two.
+    int nbArguments;
+    void (*creer)(Tfigure& f, const Tstatement& s);
+};
+
+const TstatementFigure statements[] = {
+    {"point", 3, point},
+    {"milieu", 3, milieu},
+    {"sur", 4, pointSurDroite},
+    {"symétrique", 3, symetrique},
+    {"rotation", 4, rotation},
+    {"intersection", 3, intersection},
+    {"intersection-cercles", 3, intersectionCercles},
+    {"quatrième", 4, quatrieme},
+    {"segment", 2, segment},
+    {"droite", 2, droite},
+    {"demi-droite", 2, demiDroite},
+    {"perpendiculaire", 3, perpendiculaire},
+    {"parallèle", 3, parallele},
+    {"médiatrice", 3, mediatrice},
+    {"cercle", 3, cercle},
+    {"arc", 4, arc},
+    {"polygone", -1, polygone},
+    {"ligne-brisée", -1, ligneBrisee},
+    {"mesure", 3, mesure},
+    {"angle-droit", 3, angleDroit},
+    {"codage", 3, codage},
+};
+
+}  // namespace
+
+void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (instruction.mot == "étiquette") {
+        if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "étiquette x y texte");
+        etiquette(figure, {instruction, {mots[0], mots[1]}, {}});
+        return;
+    }
+    for (const TstatementFigure& statement : statements) {
+        if (instruction.mot != statement.mot) continue;
+        Tstatement s{instruction, {}, {}};
+        s.arguments = lireOptions(mots, s.options);
+        const int n = static_cast<int>(s.arguments.size());
+        if (statement.nbArguments >= 0 ? n != statement.nbArguments : n < 3)
+            throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
+        statement.creer(figure, s);
+        return;
+    }
+    throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'est pas un objet de figure");
+}

@@ -1,0 +1,87 @@
+#include "cours/rendu_lecon.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <string>
+#include <variant>
+
+#include "engine/base/nombres.h"
+#include "engine/figure/peinture.h"
+#include "platform/qt/canevas_qt.h"
+
+namespace {
+
+// Anything darker than this in one channel is ink; lighter is the white page and its JPEG noise.
+constexpr int seuilEncre = 235;
+
+bool estEncre(QRgb p)
+{
+    return qRed(p) < seuilEncre || qGreen(p) < seuilEncre || qBlue(p) < seuilEncre;
+}
+
+std::string rectangleEnTexte(const TRect& r)
+{
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
+
+// A button's rectangle of the paint box, read on the picture that stands at the page's corner.
+void verifierEspaceLibre(const TpageLecon& page, const QImage& image, const TRect& espace)
+{
+    for (int y = std::max(0, espace.top - page.haut); y < std::min(image.height(), espace.bottom - page.haut); ++y)
+        for (int x = std::max(0, espace.left - page.gauche);
+             x < std::min(image.width(), espace.right - page.gauche); ++x)
+            if (estEncre(image.pixel(x, y)))
+                throw ErreurLecon(0, "un bouton de la fenêtre cacherait le dessin en " +
+                                         rectangleEnTexte(espace));
+}
+
+void verifierTextes(const TpageLecon& page)
+{
+    const Tfigure& f = *page.surface;
+    for (int i = 1; i <= f.nbObjets; ++i) {
+        const Ttexte* t = std::get_if<Ttexte>(&f.objets[i]->donnees);
+        if (t && t->xFin > page.largeur - 2)
+            throw ErreurLecon(0, "le texte \"" + t->texte + "\" sort de l'image de " +
+                                     reelVersChaine(t->xFin - page.largeur + 2) + " pixels");
+    }
+}
+
+}  // namespace
+
+QImage peindreLecon(TpageLecon& page)
+{
+    QImage image(page.largeur, page.hauteur, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter peintre(&image);
+        CanevasQt canevas(peintre);
+        dessinerFigure(*page.surface, canevas);
+        for (TfigureLecon& figure : page.figures) {
+            peintre.save();
+            peintre.translate(figure.x, figure.y);
+            CanevasQt canevasFigure(peintre);
+            dessinerFigure(*figure.surface, canevasFigure);
+            peintre.restore();
+        }
+    }
+    verifierTextes(page);
+    for (const TRect& espace : page.espacesLibres) verifierEspaceLibre(page, image, espace);
+    return image;
+}
+
+TimageRvb versImageRvb(const QImage& image)
+{
+    TimageRvb rvb;
+    rvb.largeur = image.width();
+    rvb.hauteur = image.height();
+    rvb.pixels.reserve(static_cast<std::size_t>(rvb.largeur) * rvb.hauteur * 3);
+    for (int y = 0; y < rvb.hauteur; ++y)
+        for (int x = 0; x < rvb.largeur; ++x) {
+            const QRgb p = image.pixel(x, y);
+            rvb.pixels.push_back(static_cast<std::uint8_t>(qRed(p)));
+            rvb.pixels.push_back(static_cast<std::uint8_t>(qGreen(p)));
+            rvb.pixels.push_back(static_cast<std::uint8_t>(qBlue(p)));
+        }
+    return rvb;
+}
