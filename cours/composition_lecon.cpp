@@ -73,9 +73,15 @@ bool aUneFraction(const std::string& texte)
     return texte.find("$F") != std::string::npos || texte.find("$W") != std::string::npos;
 }
 
-void ecrire(Tcomposition& c, const std::string& texte, double x, double y)
+// A text must end before the right side of the block it is in, or of the page.
+void ecrire(Tcomposition& c, const TinstructionLecon& instruction, const std::string& texte,
+            double x, double y)
 {
     if (texte.empty()) return;
+    const double depassement = x + largeurTexte(c, texte) - c.bord;
+    if (depassement > 0)
+        throw ErreurLecon(instruction.ligne, "le texte dépasse à droite de " +
+                                                 reelVersChaine(std::ceil(depassement)) + " pixels");
     creerTexte(surface(c), texte, noir, colonne(c, x), ligne(c, y));
     descendre(c, y + pasLigne);
 }
@@ -90,7 +96,7 @@ void composerTexte(Tcomposition& c, const TinstructionLecon& instruction)
         texte.erase(0, 2);
     }
     const double marge = aUneFraction(texte) ? margeFraction : 0;
-    ecrire(c, texte, x, c.plume + marge);
+    ecrire(c, instruction, texte, x, c.plume + marge);
     c.plume += pasLigne + 2 * marge;
 }
 
@@ -110,7 +116,7 @@ void tracerFilet(Tcomposition& c, double x1, double x2, double y, TColor couleur
 void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
 {
     c.page.titre = instruction.reste;
-    ecrire(c, "$g$K$>$>$>$>" + instruction.reste, c.marge, c.plume);
+    ecrire(c, instruction, "$g$K$>$>$>$>" + instruction.reste, c.marge, c.plume);
     tracerFilet(c, c.marge, c.bord, c.plume + 28, orangeTitre, 2);
     c.plume += 40;
 }
@@ -259,9 +265,9 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
             const double largeur = largeurs[std::min(k, largeurs.size() - 1)];
             creerCadre(surface(c), 3, colonne(c, gauche), ligne(c, y), largeur / pixelsParColonneCours,
                        hauteur / pixelsParLigneCours);
-            if (!cases[k].empty())
-                ecrire(c, cases[k], gauche + std::round((largeur - largeurTexte(c, cases[k])) / 2),
-                       y + (hauteur - 18) / 2);
+            const double marge = largeur - largeurTexte(c, cases[k]);
+            if (marge < 6) throw ErreurLecon(rangee.ligne, "\"" + cases[k] + "\" ne tient pas dans sa case");
+            ecrire(c, rangee, cases[k], gauche + std::round(marge / 2), y + (hauteur - 18) / 2);
             gauche += largeur;
         }
         y += hauteur;
@@ -343,23 +349,24 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
                               "la phrase \"" + phrase.substr(2) + "\" mesure " + reelVersChaine(largeur) +
                                   " pixels pour un cadre de " + reelVersChaine(cadre.largeur));
         debuts.push_back(cadre.x + std::round((cadre.largeur - largeur) / 2));
-        ecrire(c, phrase, debuts[k], haut(cadre));
+        ecrire(c, instruction, phrase, debuts[k], haut(cadre));
         const std::string& avant = morceaux[2 * k];
         const double largeurAvant = largeurTexte(c, avant);
         if (k == 0) {
             if (debuts[0] - largeurAvant < c.page.gauche)
                 throw ErreurLecon(instruction.ligne, "le texte avant le lien sort de l'image");
-            ecrire(c, avant, debuts[0] - largeurAvant, haut(cadre));
+            ecrire(c, instruction, avant, debuts[0] - largeurAvant, haut(cadre));
             continue;
         }
         const double finPrecedente = cadres[k - 1].x + cadres[k - 1].largeur;
         if (largeurAvant > cadre.x - finPrecedente)
             throw ErreurLecon(instruction.ligne, "\"" + avant + "\" ne tient pas entre deux liens");
-        ecrire(c, avant, std::round((finPrecedente + cadre.x - largeurAvant) / 2), haut(cadres[k - 1]));
+        ecrire(c, instruction, avant, std::round((finPrecedente + cadre.x - largeurAvant) / 2),
+               haut(cadres[k - 1]));
     }
     const TcadreLien& dernier = cadres.back();
-    ecrire(c, morceaux.back(), debuts.back() + largeurTexte(c, morceaux[morceaux.size() - 2]),
-           haut(dernier));
+    ecrire(c, instruction, morceaux.back(),
+           debuts.back() + largeurTexte(c, morceaux[morceaux.size() - 2]), haut(dernier));
     c.plume = std::max(c.plume, haut(dernier) + pasLigne + 2);
 }
 

@@ -293,6 +293,37 @@ void angleDroit(Tfigure& f, const Tstatement& s)
     creerPolygoneBorde(f, auxiliaire(f), p + " " + r + " " + q, s.options.couleur);
 }
 
+// A stroke across the line from A to B at the point A + t(B - A), `demi` pixels on each side.
+void traitEnTravers(Tfigure& f, const std::string& a, const std::string& b, double t, double demi,
+                    TColor couleur, int epaisseur)
+{
+    const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
+    if (longueur <= 0) return;
+    const std::string centre = auxiliaire(f);
+    creerPointSurDroite(f, centre, a, b, t, 0, 0, 0);
+    cacherObjet(f, centre);
+    // A quarter turn of the farther end, brought to the stroke's half-length.
+    const bool versB = t <= 0.5;
+    const std::string bout = auxiliaire(f);
+    creerImageRotationHomothetie(f, bout, centre, versB ? b : a, 90,
+                                 enMonde(f, demi) / (longueur * (versB ? 1 - t : t)), 0, 0, 0);
+    cacherObjet(f, bout);
+    const std::string autre = auxiliaire(f);
+    creerSymetriqueCentral(f, autre, centre, bout, 0, 0, 0);
+    cacherObjet(f, autre);
+    creerSegment(f, bout, autre, couleur, 1, epaisseur);
+}
+
+// "graduation A B n": n + 1 strokes from A to B, n equal steps; thick ones are also longer.
+void graduation(Tfigure& f, const Tstatement& s)
+{
+    const int n = static_cast<int>(s.nombre(2));
+    const double demi = s.options.epaisseur > 1 ? 6 : 4;
+    for (int k = 0; k <= n; ++k)
+        traitEnTravers(f, s.arguments[0], s.arguments[1], n > 0 ? static_cast<double>(k) / n : 0,
+                       demi, s.options.couleur, s.options.epaisseur);
+}
+
 // "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths.
 void codage(Tfigure& f, const Tstatement& s)
 {
@@ -302,24 +333,21 @@ void codage(Tfigure& f, const Tstatement& s)
     const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
     if (longueur <= 0) return;
     const double ecart = enMonde(f, 4) / longueur;
-    for (int k = 0; k < n; ++k) {
-        const std::string centre = auxiliaire(f);
-        creerPointSurDroite(f, centre, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 0, 0, 0);
-        cacherObjet(f, centre);
-        // Perpendicular to [AB], 5 pixels on each side.
-        const std::string bout = auxiliaire(f);
-        creerImageRotationHomothetie(f, bout, centre, b, 90,
-                                     enMonde(f, 5) / (longueur * (0.5 - (k - (n - 1) / 2.0) * ecart)),
-                                     0, 0, 0);
-        cacherObjet(f, bout);
-        const std::string autre = auxiliaire(f);
-        creerSymetriqueCentral(f, autre, centre, bout, 0, 0, 0);
-        cacherObjet(f, autre);
-        creerSegment(f, bout, autre, s.options.couleur, 1, 1);
-    }
+    for (int k = 0; k < n; ++k) traitEnTravers(f, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 5, s.options.couleur, 1);
 }
 
-// "étiquette x y texte": a text in $-markup with its top-left corner at (x, y).
+// The characters a label shows, its markup codes left out.
+int caracteresVisibles(const std::string& texte)
+{
+    int n = 0;
+    for (std::size_t k = 0; k < texte.size(); ++k)
+        if (texte[k] == '$') ++k;
+        else ++n;
+    return n;
+}
+
+// "étiquette x y texte": a text in $-markup centred on x, its top at y. A label's offset counts
+// in 8-pixel cells, and its characters are about 3.4 pixels wide on each side of their middle.
 void etiquette(Tfigure& f, const Tstatement& s)
 {
     std::string texte = s.instruction.reste;
@@ -327,7 +355,8 @@ void etiquette(Tfigure& f, const Tstatement& s)
         const std::size_t blanc = texte.find(' ');
         texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
     }
-    creerPoint(f, auxiliaire(f), texte, s.nombre(0), s.nombre(1), 0, 0, s.options.couleur, 0);
+    creerPoint(f, auxiliaire(f), texte, s.nombre(0), s.nombre(1), -0.42 * caracteresVisibles(texte),
+               0, s.options.couleur, 0);
 }
 
 struct TstatementFigure {
@@ -359,6 +388,7 @@ const TstatementFigure statements[] = {
     {"mesure", 3, mesure},
     {"angle-droit", 3, angleDroit},
     {"codage", 3, codage},
+    {"graduation", 3, graduation},
 };
 
 }  // namespace
