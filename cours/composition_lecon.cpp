@@ -33,9 +33,11 @@ constexpr double retraitBloc = 12;
 constexpr double retraitCitation = 20;
 // A link button of the window is 23 pixels high.
 constexpr int hauteurBoutonLien = 23;
-// A phrase under a link frame may be a little narrower than the frame, never wider.
+// A phrase under a link frame may be a little narrower than the frame, never wider; the text
+// before it may leave a little more room than a blank.
 constexpr double jeuPhraseEtroite = 12;
 constexpr double jeuPhraseLarge = 2;
+constexpr double jeuAvantPhrase = 7;
 
 constexpr TColor noir = 0x000000;
 constexpr TColor orangeTitre = 0x0579FA;
@@ -306,11 +308,11 @@ struct TcadreLien {
     double x, y, largeur;
 };
 
-// "lien x y largeur [; x y largeur ...] : texte {phrase} texte": each phrase in braces is written
-// in blue on the link frame of the same rank, a frame of the window's table whose blue line runs
-// at y under a zone 18 pixels high. Each phrase is centred on its frame; the text before the
-// first ends where it begins, the texts between are centred in the gaps, the text after follows
-// the last.
+// "lien x y largeur [; x y largeur ...] : texte {phrase} texte ...": each phrase in braces is
+// written in blue on the link frame of the same rank, a frame of the window's table whose blue
+// line runs at y under a zone 18 pixels high. The line starts at the margin and flows as any text;
+// each phrase lands in its frame, pushed right when the text before it is short, by a few pixels at
+// most, so that the words are where the window's frames are without a visible hole.
 void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::size_t deuxPoints = instruction.reste.find(':');
@@ -338,36 +340,35 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
     morceaux.push_back(reste);
     if (morceaux.size() != 2 * cadres.size() + 1)
         throw ErreurLecon(instruction.ligne, "autant de {phrases} que de cadres");
-    const auto haut = [](const TcadreLien& cadre) { return cadre.y - 18; };
-    std::vector<double> debuts;
+    double x = c.marge;
+    double haut = 0;
     for (std::size_t k = 0; k < cadres.size(); ++k) {
+        const TcadreLien& cadre = cadres[k];
+        const std::string& avant = morceaux[2 * k];
         const std::string& phrase = morceaux[2 * k + 1];
         const double largeur = largeurTexte(c, phrase);
-        const TcadreLien& cadre = cadres[k];
         if (largeur > cadre.largeur + jeuPhraseLarge || largeur < cadre.largeur - jeuPhraseEtroite)
             throw ErreurLecon(instruction.ligne,
                               "la phrase \"" + phrase.substr(2) + "\" mesure " + reelVersChaine(largeur) +
                                   " pixels pour un cadre de " + reelVersChaine(cadre.largeur));
-        debuts.push_back(cadre.x + std::round((cadre.largeur - largeur) / 2));
-        ecrire(c, instruction, phrase, debuts[k], haut(cadre));
-        const std::string& avant = morceaux[2 * k];
-        const double largeurAvant = largeurTexte(c, avant);
-        if (k == 0) {
-            if (debuts[0] - largeurAvant < c.page.gauche)
-                throw ErreurLecon(instruction.ligne, "le texte avant le lien sort de l'image");
-            ecrire(c, instruction, avant, debuts[0] - largeurAvant, haut(cadre));
-            continue;
-        }
-        const double finPrecedente = cadres[k - 1].x + cadres[k - 1].largeur;
-        if (largeurAvant > cadre.x - finPrecedente)
-            throw ErreurLecon(instruction.ligne, "\"" + avant + "\" ne tient pas entre deux liens");
-        ecrire(c, instruction, avant, std::round((finPrecedente + cadre.x - largeurAvant) / 2),
-               haut(cadres[k - 1]));
+        haut = cadre.y - pixelsParLigneCours;
+        const double finAvant = x + largeurTexte(c, avant);
+        const double debutMax = cadre.x + std::max(0.0, cadre.largeur - largeur);
+        if (finAvant > debutMax)
+            throw ErreurLecon(instruction.ligne, "le texte avant \"" + phrase.substr(2) + "\" est trop long de " +
+                                                     reelVersChaine(std::ceil(finAvant - debutMax)) + " pixels");
+        const double debut = std::max(cadre.x, finAvant);
+        // A phrase that begins the line stands on its frame wherever the margin is.
+        if (!avant.empty() && debut - finAvant > jeuAvantPhrase)
+            throw ErreurLecon(instruction.ligne, "le texte avant \"" + phrase.substr(2) + "\" est trop court de " +
+                                                     reelVersChaine(std::floor(debut - finAvant - jeuAvantPhrase)) +
+                                                     " pixels");
+        ecrire(c, instruction, avant, x, haut);
+        ecrire(c, instruction, phrase, debut, haut);
+        x = debut + largeur;
     }
-    const TcadreLien& dernier = cadres.back();
-    ecrire(c, instruction, morceaux.back(),
-           debuts.back() + largeurTexte(c, morceaux[morceaux.size() - 2]), haut(dernier));
-    c.plume = std::max(c.plume, haut(dernier) + pasLigne + 2);
+    ecrire(c, instruction, morceaux.back(), x, haut);
+    c.plume = std::max(c.plume, haut + pasLigne + 2);
 }
 
 // "bouton x y largeur": a link button of the window stands there, over free space.

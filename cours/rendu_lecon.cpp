@@ -19,6 +19,18 @@ bool estEncre(QRgb p)
     return qRed(p) < seuilEncre || qGreen(p) < seuilEncre || qBlue(p) < seuilEncre;
 }
 
+constexpr int hauteurPeinte = 3000;
+constexpr int margeBas = 10;
+
+// The row below the lowest ink; 0 on a blank picture.
+int basDeLEncre(const QImage& image)
+{
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = 0; x < image.width(); ++x)
+            if (estEncre(image.pixel(x, y))) return y + 1;
+    return 0;
+}
+
 std::string rectangleEnTexte(const TRect& r)
 {
     return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
@@ -51,7 +63,9 @@ void verifierTextes(const TpageLecon& page)
 
 QImage peindreLecon(TpageLecon& page)
 {
-    QImage image(page.largeur, page.hauteur, QImage::Format_RGB32);
+    // Posed operations and labels may run below the last line laid out: the picture is painted
+    // tall, then cut a little below its lowest ink.
+    QImage image(page.largeur, std::max(page.hauteur, hauteurPeinte), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter peintre(&image);
@@ -65,6 +79,8 @@ QImage peindreLecon(TpageLecon& page)
             peintre.restore();
         }
     }
+    page.hauteur = std::max(page.hauteur, basDeLEncre(image) + margeBas);
+    image = image.copy(0, 0, page.largeur, page.hauteur);
     verifierTextes(page);
     for (const TRect& espace : page.espacesLibres) verifierEspaceLibre(page, image, espace);
     return image;
