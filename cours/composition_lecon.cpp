@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ constexpr double jeuAvantPhrase = 7;
 constexpr TColor noir = 0x000000;
 constexpr TColor orangeTitre = 0x0579FA;
 
+// A rectangle of the paint box that a text or a closed block takes.
+struct Tplace {
+    double gauche, haut, droite, bas;
+    std::string quoi;
+};
+
 struct Tcomposition {
     const std::vector<TinstructionLecon>& instructions;
     Canevas& mesure;
@@ -54,6 +61,8 @@ struct Tcomposition {
     double bord = bordPage;
     double bas = 0;
     int nbAuxiliaires = 0;
+    // What is already written, that a new text must not cover.
+    std::vector<Tplace> places;
 };
 
 Tfigure& surface(Tcomposition& c) { return *c.page.surface; }
@@ -75,15 +84,38 @@ bool aUneFraction(const std::string& texte)
     return texte.find("$F") != std::string::npos || texte.find("$W") != std::string::npos;
 }
 
-// A text must end before the right side of the block it is in, or of the page.
+// Two places that share more than a pixel or two.
+bool chevauchent(const Tplace& a, const Tplace& b)
+{
+    return a.gauche < b.droite - 2 && b.gauche < a.droite - 2 && a.haut < b.bas - 2 && b.haut < a.bas - 2;
+}
+
+// Takes the place, unless something written there already; a block or a table is checked
+// against what was written before it was opened, not against its own contents.
+void occuper(Tcomposition& c, const TinstructionLecon& instruction, const Tplace& place,
+             std::size_t avant = std::numeric_limits<std::size_t>::max())
+{
+    const std::size_t n = std::min(avant, c.places.size());
+    for (std::size_t k = 0; k < n; ++k)
+        if (const Tplace& autre = c.places[k]; chevauchent(place, autre))
+            throw ErreurLecon(instruction.ligne, "\"" + place.quoi + "\" chevauche \"" + autre.quoi + "\"");
+    c.places.push_back(place);
+}
+
+// A text must end before the right side of the block it is in, or of the page, and cover
+// nothing. Its letters stand from 2 to 16 pixels below its top; a fraction's parts 8 more above
+// and below.
 void ecrire(Tcomposition& c, const TinstructionLecon& instruction, const std::string& texte,
             double x, double y)
 {
     if (texte.empty()) return;
-    const double depassement = x + largeurTexte(c, texte) - c.bord;
+    const double largeur = largeurTexte(c, texte);
+    const double depassement = x + largeur - c.bord;
     if (depassement > 0)
         throw ErreurLecon(instruction.ligne, "le texte dépasse à droite de " +
                                                  reelVersChaine(std::ceil(depassement)) + " pixels");
+    const double marge = aUneFraction(texte) ? margeFraction : 0;
+    occuper(c, instruction, {x, y + 2 - marge, x + largeur, y + 16 + marge, texte});
     creerTexte(surface(c), texte, noir, colonne(c, x), ligne(c, y));
     descendre(c, y + pasLigne);
 }
@@ -172,12 +204,14 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction, int sty
     Tobjet* cadre = creerCadre(surface(c), style, colonne(c, x), ligne(c, y),
                                largeur / pixelsParColonneCours, 1);
     const double marge = c.marge, bord = c.bord;
+    const std::size_t avant = c.places.size();
     c.marge = x + retraitBloc;
     c.bord = x + largeur - retraitBloc;
     c.plume = onglet ? y + 28 : y + 8;
     composerJusquAFin(c, instruction);
     const double hauteur = c.plume + 4 - hautBoite;
     if (cadre) cadre->donneesDe<Tcadre>().hauteur = hauteur;
+    occuper(c, instruction, {x, y - 1, x + largeur, hautBoite + hauteur, instruction.mot}, avant);
     c.marge = marge;
     c.bord = bord;
     c.plume = hautBoite + hauteur + 10;
@@ -254,6 +288,8 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
     std::vector<double> largeurs;
     for (std::size_t m = 1; m < mots.size(); ++m) largeurs.push_back(nombreDe(instruction, mots[m]));
     double y = c.plume + 4;
+    double droite = x;
+    const std::size_t avant = c.places.size();
     while (true) {
         if (c.suivante >= c.instructions.size())
             throw ErreurLecon(instruction.ligne, "\"tableau\" sans \"fin\"");
@@ -272,8 +308,10 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
             ecrire(c, rangee, cases[k], gauche + std::round(marge / 2), y + (hauteur - 18) / 2);
             gauche += largeur;
         }
+        droite = std::max(droite, gauche);
         y += hauteur;
     }
+    occuper(c, instruction, {x, c.plume + 4, droite, y, instruction.mot}, avant);
     c.plume = y + 10;
     descendre(c, c.plume);
 }
@@ -427,7 +465,7 @@ void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 
 TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, Canevas& mesure)
 {
-    Tcomposition c{instructions, mesure, {}};
+    Tcomposition c{instructions, mesure, {}, 0, 0, 0, bordPage, 0, 0, {}};
     TpageLecon& page = c.page;
     lireDecalage(page, instructions);
     page.largeur = largeurZoneCours - page.gauche;

@@ -346,6 +346,23 @@ int caracteresVisibles(const std::string& texte)
     return n;
 }
 
+// "partage A B C D n": the quadrilateral ABCD cut into n equal strips by segments from [AB] to
+// [DC], as a bar shows a fraction.
+void partage(Tfigure& f, const Tstatement& s)
+{
+    const int n = static_cast<int>(s.nombre(4));
+    for (int k = 1; k < n; ++k) {
+        const double t = static_cast<double>(k) / n;
+        const std::string bas = auxiliaire(f);
+        creerPointSurDroite(f, bas, s.arguments[0], s.arguments[1], t, 0, 0, 0);
+        cacherObjet(f, bas);
+        const std::string haut = auxiliaire(f);
+        creerPointSurDroite(f, haut, s.arguments[3], s.arguments[2], t, 0, 0, 0);
+        cacherObjet(f, haut);
+        creerSegment(f, bas, haut, s.options.couleur, s.options.trait, s.options.epaisseur);
+    }
+}
+
 // "étiquette x y texte": a text in $-markup centred on x, its top at y. A label's offset counts
 // in 8-pixel cells, and its characters are about 3.4 pixels wide on each side of their middle.
 void etiquette(Tfigure& f, const Tstatement& s)
@@ -389,6 +406,7 @@ const TstatementFigure statements[] = {
     {"angle-droit", 3, angleDroit},
     {"codage", 3, codage},
     {"graduation", 3, graduation},
+    {"partage", 5, partage},
 };
 
 }  // namespace
