@@ -168,7 +168,7 @@ double seulNombre(const TinstructionLecon& instruction)
     return nombreDe(instruction, mots[0]);
 }
 
-void composerLigne(Tcomposition& c, const TinstructionLecon& instruction)
+void composerAller(Tcomposition& c, const TinstructionLecon& instruction)
 {
     c.plume = seulNombre(instruction);
 }
@@ -185,7 +185,7 @@ void composerJusquAFin(Tcomposition& c, const TinstructionLecon& ouverture)
 {
     while (c.suivante < c.instructions.size()) {
         const TinstructionLecon& instruction = c.instructions[c.suivante++];
-        if (instruction.mot == "fin") return;
+        if (instruction.mot == "fin" && instruction.reste.empty()) return;
         composerInstruction(c, instruction);
     }
     throw ErreurLecon(ouverture.ligne, "\"" + ouverture.mot + "\" sans \"fin\"");
@@ -446,18 +446,32 @@ struct TinstructionPage {
 
 const TinstructionPage instructionsPage[] = {
     {"titre", composerTitre},       {"décalage", ignorer},          {"saut", composerSaut},
-    {"ligne", composerLigne},       {"marge", composerMarge},       {"propriété", composerPropriete},
+    {"aller", composerAller},       {"marge", composerMarge},       {"propriété", composerPropriete},
     {"encadré", composerEncadre},   {"boîte", composerBoite},       {"énoncé", composerEnonce},
     {"action", composerAction},     {"figure", composerFigureLecon}, {"tableau", composerTableau},
     {"opération", composerOperation}, {"lien", composerLien},       {"bouton", composerBouton},
 };
 
-// Any line that begins with no instruction's word is a line of text.
+// A block opens on a line that holds its word alone, or followed by its width.
+bool ouvreUnBloc(const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    return mots.empty() || (mots.size() == 1 && mots[0].find_first_not_of("0123456789.,") == std::string::npos);
+}
+
+const char* const motsDeBloc[] = {"propriété", "encadré", "boîte", "énoncé", "action"};
+
+// Any line that begins with no instruction's word is a line of text; so is a line that begins
+// with the word of a block, or with "fin", followed by words.
 void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 {
-    for (const TinstructionPage& i : instructionsPage)
-        if (instruction.mot == i.mot) return i.composer(c, instruction);
-    if (instruction.mot == "fin") throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
+    const bool bloc = std::find(std::begin(motsDeBloc), std::end(motsDeBloc), instruction.mot) !=
+                      std::end(motsDeBloc);
+    if (!bloc || ouvreUnBloc(instruction))
+        for (const TinstructionPage& i : instructionsPage)
+            if (instruction.mot == i.mot) return i.composer(c, instruction);
+    if (instruction.mot == "fin" && instruction.reste.empty())
+        throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
     composerTexte(c, instruction);
 }
 
