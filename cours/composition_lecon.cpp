@@ -252,6 +252,7 @@ void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
         if (objet.mot == "fin") break;
         creerObjetFigure(f, objet);
     }
+    occuper(c, instruction, {x, c.plume, x + largeur, c.plume + hauteur, "figure"});
     descendre(c, c.plume + hauteur);
     c.page.figures.push_back(std::move(figure));
 }
