@@ -173,6 +173,12 @@ void composerAller(Tcomposition& c, const TinstructionLecon& instruction)
     c.plume = seulNombre(instruction);
 }
 
+// "dessous": the pen goes below everything placed so far, figures included.
+void composerDessous(Tcomposition& c, const TinstructionLecon&)
+{
+    c.plume = c.bas + 6;
+}
+
 void composerMarge(Tcomposition& c, const TinstructionLecon& instruction)
 {
     c.marge = seulNombre(instruction);
@@ -447,7 +453,7 @@ struct TinstructionPage {
 
 const TinstructionPage instructionsPage[] = {
     {"titre", composerTitre},       {"décalage", ignorer},          {"saut", composerSaut},
-    {"aller", composerAller},       {"marge", composerMarge},       {"propriété", composerPropriete},
+    {"aller", composerAller},         {"dessous", composerDessous},       {"marge", composerMarge},       {"propriété", composerPropriete},
     {"encadré", composerEncadre},   {"boîte", composerBoite},       {"énoncé", composerEnonce},
     {"action", composerAction},     {"figure", composerFigureLecon}, {"tableau", composerTableau},
     {"opération", composerOperation}, {"lien", composerLien},       {"bouton", composerBouton},

@@ -99,11 +99,10 @@ struct Tstatement {
     }
 };
 
-// A point just created: shown as asked.
+// A point just created: without its label when asked.
 void finirPoint(Tfigure& f, const Tstatement& s, const std::string& nom)
 {
     if (s.options.sansNom) changerEtiquette(f, nom, "");
-    if (s.options.invisible) cacherObjet(f, nom);
 }
 
 // "point A x y"
@@ -146,6 +145,15 @@ void rotation(Tfigure& f, const Tstatement& s)
     const std::string& nom = s.arguments[0];
     creerImageRotation(f, nom, s.arguments[1], s.arguments[2], s.nombre(3), s.dx(nom),
                        s.options.dy, s.options.couleur);
+    finirPoint(f, s, nom);
+}
+
+// "report M A B C D": the point of the half-line [AB) at the distance CD from A.
+void report(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    reporterLongueur(f, nom, s.arguments[1], s.arguments[2], s.arguments[3], s.arguments[4],
+                     s.dx(nom), s.options.dy, s.options.couleur);
     finirPoint(f, s, nom);
 }
 
@@ -389,6 +397,7 @@ const TstatementFigure statements[] = {
     {"sur", 4, pointSurDroite},
     {"symétrique", 3, symetrique},
     {"rotation", 4, rotation},
+    {"report", 5, report},
     {"intersection", 3, intersection},
     {"intersection-cercles", 3, intersectionCercles},
     {"quatrième", 4, quatrieme},
@@ -426,7 +435,12 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
         const int n = static_cast<int>(s.arguments.size());
         if (statement.nbArguments >= 0 ? n != statement.nbArguments : n < 3)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
+        const int avant = figure.nbObjets;
         statement.creer(figure, s);
+        // "invisible" hides what the statement made last: a construction line, a circle that
+        // only gives an intersection, a point that only places others.
+        if (s.options.invisible && figure.nbObjets > avant)
+            if (Tobjet* o = objetDIndice(figure, figure.nbObjets)) o->visible = false;
         return;
     }
     throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'est pas un objet de figure");
