@@ -263,14 +263,6 @@ void ligneBrisee(Tfigure& f, const Tstatement& s)
     changerEpaisseur(f, s.arguments[0], s.options.epaisseur);
 }
 
-// "mesure B A C": the measure of the angle ABC, written at its vertex.
-void mesure(Tfigure& f, const Tstatement& s)
-{
-    const std::string nom = "_mesure" + std::to_string(f.nbObjets + 1);
-    creerCoteAngle(f, nom, s.arguments[0], s.arguments[1], s.arguments[2], 0, s.dx("00°"),
-                   s.options.dy, s.options.couleur);
-}
-
 // Names of the helper points of marks, which no statement uses.
 std::string auxiliaire(const Tfigure& f) { return "_" + std::to_string(f.nbObjets + 1); }
 
@@ -330,6 +322,16 @@ void graduation(Tfigure& f, const Tstatement& s)
     for (int k = 0; k <= n; ++k)
         traitEnTravers(f, s.arguments[0], s.arguments[1], n > 0 ? static_cast<double>(k) / n : 0,
                        demi, s.options.couleur, s.options.epaisseur);
+}
+
+// "marque-angle A O B": a small arc at O from the side [OA) to the side [OB), anticlockwise.
+void marqueAngle(Tfigure& f, const Tstatement& s)
+{
+    const std::string& o = s.arguments[1];
+    const double rayon = enMonde(f, s.options.epaisseur > 1 ? 22 : 16);
+    const std::string debut = pointVers(f, o, s.arguments[0], rayon);
+    const std::string fin = pointVers(f, o, s.arguments[2], rayon);
+    creerArcCercle(f, auxiliaire(f), o, debut, fin, s.options.couleur, 1, 1);
 }
 
 // "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths.
@@ -411,8 +413,8 @@ const TstatementFigure statements[] = {
     {"arc", 4, arc},
     {"polygone", -1, polygone},
     {"ligne-brisée", -1, ligneBrisee},
-    {"mesure", 3, mesure},
     {"angle-droit", 3, angleDroit},
+    {"marque-angle", 3, marqueAngle},
     {"codage", 3, codage},
     {"graduation", 3, graduation},
     {"partage", 5, partage},

@@ -73,7 +73,9 @@ QImage peindreLecon(TpageLecon& page)
         dessinerFigure(*page.surface, canevas);
         for (TfigureLecon& figure : page.figures) {
             peintre.save();
+            // Lines run to the edges of their figure's window, and no further.
             peintre.translate(figure.x, figure.y);
+            peintre.setClipRect(0, 0, figure.surface->largeur, figure.surface->hauteur);
             CanevasQt canevasFigure(peintre);
             dessinerFigure(*figure.surface, canevasFigure);
             peintre.restore();
