@@ -1,22 +1,17 @@
-// The program's entry: the application, the system services, the main window, the message loop.
+// The program's entry: the application, the program's services, the main window and the message
+// loop, which runs until the window closes.
 
 #include <QApplication>
 
-#include "platform/plateforme.h"
-#include "platform/qt/plateforme_qt.h"
-#include "shell/fenetre_principale.h"
+#include "platform/qt/unicode.h"
+#include "shell/fenetre_qt.h"
+#include "shell/programme.h"
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    PlateformeQt systeme;
-    installerPlateforme(&systeme);
-    int code = 0;
-    {
-        TfenetrePrincipale fenetre;
-        fenetre.show();
-        code = application.exec();
-    }
-    installerPlateforme(nullptr);
-    return code;
+    Programme programme;
+    FenetreQt fenetre(depuisChemin(QCoreApplication::applicationFilePath()));
+    fenetre.show();
+    return application.exec();
 }

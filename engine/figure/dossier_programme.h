@@ -1,6 +1,6 @@
 #pragma once
-// The program's folder, ending with its separator; every file the program opens is this folder
-// followed by a fixed name. The main window sets it at start.
+// The program's folder, ending with its separator, in the system's own bytes; every file the
+// program opens is this folder followed by a fixed name. The main window sets it at start.
 
 #include <string>
 

@@ -19,5 +19,6 @@ struct TimageRvb {
 inline constexpr std::int64_t pixelsMaxJpeg = 100'000'000;
 
 std::optional<TimageRvb> decoderJpeg(const std::uint8_t* donnees, std::size_t taille);
-// The path is the program's Windows-1252 bytes, handed to the system as they are.
+// The path is in the system's own bytes (the program's folder as the system named it, followed by
+// a plain name), handed to the system as they are.
 std::optional<TimageRvb> lireJpeg(const std::string& chemin);

@@ -25,18 +25,22 @@ void ArbreQt::remplir(std::span<const TLigneArbre> lignes)
     noeuds_.clear();
     niveaux_.clear();
     // The last node of each level down to the row being placed: its parent is the one before it.
+    // The nodes are built apart from the view and handed to it at once, which is much quicker
+    // than adding them one by one to a shown tree.
     std::vector<QTreeWidgetItem*> chemin;
+    QList<QTreeWidgetItem*> racines;
     for (const TLigneArbre& ligne : lignes) {
         const int niveau = niveauAdmis(ligne.niveau, niveaux_.empty() ? -1 : niveaux_.back());
         chemin.resize(static_cast<std::size_t>(niveau));
-        QTreeWidgetItem* noeud = chemin.empty() ? new QTreeWidgetItem(this)
-                                                : new QTreeWidgetItem(chemin.back());
+        QTreeWidgetItem* noeud = chemin.empty() ? new QTreeWidgetItem() : new QTreeWidgetItem(chemin.back());
+        if (chemin.empty()) racines.append(noeud);
         noeud->setText(0, versUnicode(ligne.texte));
         noeud->setData(0, roleIndex, static_cast<int>(noeuds_.size()));
         chemin.push_back(noeud);
         noeuds_.push_back(noeud);
         niveaux_.push_back(niveau);
     }
+    addTopLevelItems(racines);
 }
 
 QTreeWidgetItem* ArbreQt::element(int index) const

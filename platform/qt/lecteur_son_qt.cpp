@@ -8,15 +8,19 @@
 void LecteurSonQt::Open()
 {
     son_.reset();
-    const QString chemin = versUnicode(fichier_);
-    if (!QFileInfo(chemin).isFile()) return;
-    son_ = std::make_unique<QSoundEffect>();
-    son_->setSource(QUrl::fromLocalFile(chemin));
+    ouvert_.clear();
+    const QString chemin = versChemin(fichier_);
+    if (QFileInfo(chemin).isFile()) ouvert_ = chemin;
 }
 
 void LecteurSonQt::Play()
 {
-    if (!son_) return;
+    if (ouvert_.isEmpty()) return;
+    if (!son_) {
+        // An effect still loading plays as soon as its sound is loaded.
+        son_ = std::make_unique<QSoundEffect>();
+        son_->setSource(QUrl::fromLocalFile(ouvert_));
+    }
     son_->stop();
     son_->play();
 }

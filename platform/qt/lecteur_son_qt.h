@@ -14,10 +14,12 @@ public:
     void Play() override;
 
     // Open found a sound file to play.
-    bool ouvert() const { return son_ != nullptr; }
+    bool ouvert() const { return !ouvert_.isEmpty(); }
 
 private:
     std::string fichier_;
-    // Made only for a file that exists, so that a missing sound never wakes the audio system.
+    // The file Open found; the effect is made at the first Play, so that a program that plays
+    // nothing never wakes the audio system, and starting costs no time for it.
+    QString ouvert_;
     std::unique_ptr<QSoundEffect> son_;
 };

@@ -82,7 +82,7 @@ std::unique_ptr<Image> PlateformeQt::chargerJpeg(const std::string& chemin)
 
 bool PlateformeQt::ouvrirDocument(const std::string& chemin)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(versUnicode(chemin)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(versChemin(chemin)));
 }
 
 bool PlateformeQt::lancerCalculatrice()

@@ -1,5 +1,6 @@
 #include "platform/qt/unicode.h"
 
+#include <QFile>
 #include <array>
 
 namespace {
@@ -43,3 +44,10 @@ std::string depuisUnicode(const QString& texte)
     }
     return resultat;
 }
+
+QString versChemin(const std::string& chemin)
+{
+    return QFile::decodeName(QByteArray::fromStdString(chemin));
+}
+
+std::string depuisChemin(const QString& chemin) { return QFile::encodeName(chemin).toStdString(); }

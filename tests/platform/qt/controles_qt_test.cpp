@@ -361,7 +361,7 @@ TEST(LecteurSonQt, unVraiSonNeBloqueJamais)
     chrono.start();
     {
         LecteurSonQt lecteur;
-        lecteur.setFileName(depuisUnicode(chemin));
+        lecteur.setFileName(depuisChemin(chemin));
         lecteur.Open();
         EXPECT_TRUE(lecteur.ouvert());
         lecteur.Play();

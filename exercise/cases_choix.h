@@ -1,0 +1,5 @@
+#pragma once
+// PROVISOIRE
+#include "exercise/donnees_communes.h"
+void dessinerChoix(TdonneesCommunes& donnees);
+void cliquerZoneEnonce(TdonneesCommunes& donnees);

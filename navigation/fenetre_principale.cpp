@@ -1,0 +1,371 @@
+#include "navigation/fenetre_principale.h"
+
+#include <cmath>
+
+#include "engine/figure/creation_textes.h"
+#include "engine/figure/dossier_programme.h"
+#include "navigation/arbres.h"
+#include "platform/plateforme.h"
+
+namespace {
+
+// Colours of the pages, blue in the high byte.
+constexpr TColor blanc = 0xFFFFFF;
+constexpr TColor fondEnonce = 0xE0F7FF;
+constexpr TColor fondSolution = 0xFDFEE0;
+constexpr TColor bleuAccueil = 0xD08B00;
+constexpr TColor couleurSommaire = 0x0000FF;
+constexpr TColor couleurCours = 0x8CB92F;
+constexpr TColor couleurExercices = 0xB36600;
+constexpr TColor couleurImagiciels = 0xF6B200;
+constexpr TColor couleurIndex = 0x23D3F7;
+constexpr TColor grisFenetre = 0xE0E0E0;
+
+void colorier(Controle* controle, TColor couleur)
+{
+    if (controle) controle->setColor(couleur);
+}
+
+}  // namespace
+
+std::string dossierDuChemin(const std::string& chemin)
+{
+    // Only "/" separates folders here: a ":" may stand inside a folder's name.
+    const auto fin = chemin.find_last_of('/');
+    return fin == std::string::npos ? std::string() : chemin.substr(0, fin + 1);
+}
+
+TfenetrePrincipale::TfenetrePrincipale(const TcomposantsFenetre& composants,
+                                       TdonneesCommunes& donnees)
+    : c_(composants), d_(donnees)
+{
+    remplirArbres();
+    lierEvenements();
+}
+
+TfenetrePrincipale::~TfenetrePrincipale() = default;
+
+// What the window's stored layout holds: the nodes of the five trees.
+void TfenetrePrincipale::remplirArbres()
+{
+    c_.ArbreChoixExercice->remplir(lignesArbreChoixExercice());
+    c_.ArbreChoixCours->remplir(lignesArbreChoixCours());
+    c_.ArbreChoixImagiciel->remplir(lignesArbreChoixImagiciel());
+    c_.ArbreParTheme->remplir(lignesArbreParTheme());
+    c_.ArbreAlphabetique->remplir(lignesArbreAlphabetique());
+}
+
+void TfenetrePrincipale::lierEvenements()
+{
+    c_.Edit1->OnKeyDown = [this](int touche) { Edit1KeyDown(touche); };
+    c_.Edit2->OnKeyDown = [this](int touche) { Edit2KeyDown(touche); };
+    c_.Edit3->OnKeyDown = [this](int touche) { Edit3KeyDown(touche); };
+    c_.ArbreChoixExercice->OnKeyDown = [this](int touche) { ArbreChoixExerciceKeyDown(touche); };
+
+    c_.ArbreChoixExercice->OnClick = [this](int i) { ArbreChoixExerciceMouseDown(i); };
+    c_.ArbreChoixCours->OnClick = [this](int i) { ArbreChoixCoursMouseDown(i); };
+    c_.ArbreChoixImagiciel->OnClick = [this](int i) { ArbreChoixImagicielMouseDown(i); };
+    c_.ArbreParTheme->OnClick = [this](int i) { ArbreParThemeMouseDown(i); };
+    c_.ArbreAlphabetique->OnClick = [this](int i) { ArbreAlphabetiqueMouseDown(i); };
+
+    c_.zoneTexteEnonce->OnPaint = [this] { ZoneEnoncePaint(); };
+    c_.zoneFigureEnonce->OnPaint = [this] { ZoneFigurePaint(); };
+    c_.ZoneFigureSolution->OnPaint = [this] { ZoneFigureSolutionPaint(); };
+    c_.ZoneFigureImagiciel->OnPaint = [this] { ZoneFigureImagicielPaint(); };
+    c_.ZoneTexteSolution->OnPaint = [this] { ZoneTexteSolutionPaint(); };
+    c_.ZoneTexteCours->OnPaint = [this] { ZoneTexteCoursPaint(); };
+    c_.ZoneFigureAccueil->OnPaint = [this] { ZoneFigureAccueilPaint(); };
+    c_.ZoneTexteImagiciel->OnPaint = [this] { ZoneTexteImagicielPaint(); };
+    c_.ZoneOutilsDessin->OnPaint = [this] { ZoneOutilsDessinPaint(); };
+
+    c_.zoneTexteEnonce->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneEnonceReponseMouseDown(x, y); };
+    c_.zoneTexteEnonce->OnMouseMove = [this](int x, int y) { zoneTexteEnonceMouseMove(x, y); };
+    c_.ZoneTexteCours->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneTexteCoursMouseDown(x, y); };
+    c_.ZoneTexteCours->OnMouseMove = [this](int x, int y) { ZoneTexteCoursMouseMove(x, y); };
+    c_.ZoneTexteCours->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneTexteCoursMouseUp(x, y); };
+    c_.ZoneTexteSolution->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneTexteSolutionMouseDown(x, y); };
+    c_.ZoneTexteSolution->OnMouseMove = [this](int x, int y) { ZoneTexteSolutionMouseMove(x, y); };
+    c_.ZoneTexteSolution->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneTexteSolutionMouseUp(x, y); };
+    c_.ZoneTexteImagiciel->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneTexteImagicielMouseDown(x, y); };
+    c_.ZoneTexteImagiciel->OnMouseMove = [this](int x, int y) { ZoneTexteImagicielMouseMove(x, y); };
+    c_.ZoneTexteImagiciel->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneTexteImagicielMouseUp(x, y); };
+
+    c_.zoneFigureEnonce->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneFigureEnonceMouseDown(x, y); };
+    c_.zoneFigureEnonce->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneFigureEnonceMouseUp(x, y); };
+    c_.zoneFigureEnonce->OnMouseMove = [this](int x, int y) { ZoneFigureEnonceMouseMove(x, y); };
+    c_.ZoneFigureImagiciel->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneFigureImagicielMouseDown(x, y); };
+    c_.ZoneFigureImagiciel->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneFigureImagicielMouseUp(x, y); };
+    c_.ZoneFigureImagiciel->OnMouseMove = [this](int x, int y) { ZoneFigureImagicielMouseMove(x, y); };
+    c_.ZoneOutilsDessin->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneOutilsDessinMouseDown(x, y); };
+    c_.ZoneOutilsDessin->OnMouseMove = [this](int x, int y) { ZoneOutilsDessinMouseMove(x, y); };
+    c_.ZoneFigureAccueil->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneFigureAccueilMouseDown(x, y); };
+    c_.ZoneFigureAccueil->OnMouseMove = [this](int x, int y) { ZoneFigureAccueilMouseMove(x, y); };
+
+    c_.PageControle->OnChange = [this] { PageControleChange(); };
+    c_.PageControle->OnDrawTab = [this](Canevas& canevas, int index, const TRect& rect, bool) {
+        PageControleDrawTab(canevas, index, rect);
+    };
+    c_.Timer->OnTimer = [this] { TimerTimer(); };
+    c_.TimerAnimationAccueil->OnTimer = [this] { TimerAnimationAccueilTimer(); };
+}
+
+void TfenetrePrincipale::FormCreate()
+{
+    c_.fenetre->setBounds(0, 0, 800, 599);
+    c_.PageControle->setWidth(790);
+    c_.PageControle->setHeight(570);
+    c_.BoiteEnonce->setHeight(300);
+
+    for (Controle* page : {c_.PageMenu, c_.PageCours, c_.PageExercice, c_.PageImagiciel, c_.PageVocabulaire}) {
+        page->setWidth(c_.PageControle->Width() - 8);
+        page->setHeight(c_.PageControle->Height() - 40);
+    }
+
+    c_.BoiteChoixCoursTitre->setWidth(c_.PageMenu->ClientWidth() / 2 - 2);
+    c_.BoiteChoixCoursTitre->setHeight(c_.PageMenu->ClientHeight());
+    c_.BoitePartheme->setWidth(c_.PageImagiciel->ClientWidth() / 2 - 2);
+
+    // ScrollBoiteCours, BoiteImagiciel and BoiteAccueil fill their parents: the shell aligns them.
+    c_.ZoneFigureImagiciel->setVisible(false);
+    c_.PageControle->setVisible(false);
+
+    c_.ArbreChoixCours->setHeight(
+        static_cast<int>(std::lround(c_.BoiteChoixCoursTitre->ClientHeight() * 0.63)));
+
+    initialiserFenetre();
+}
+
+void TfenetrePrincipale::initialiserFenetre()
+{
+    c_.fenetre->setCaption("Vastrelle 6e 2005");
+    initialiserDonneesCommunes(d_);
+
+    colorier(c_.ScrollBoiteCours, blanc);
+    colorier(c_.ZoneTexteCours, blanc);
+    colorier(c_.zoneTexteEnonce, fondEnonce);
+    colorier(c_.ZoneTexteImagiciel, fondEnonce);
+    colorier(c_.ZoneTexteSolution, fondSolution);
+    colorier(c_.BoiteAccueil, bleuAccueil);
+    colorier(c_.ZoneFigureAccueil, bleuAccueil);
+
+    c_.ZoneFigureAccueil->setBounds(c_.PageControle->Left(), c_.PageControle->Top(),
+                                    c_.PageControle->Width(), c_.PageControle->Height());
+
+    creerFigure(c_.zoneFigureEnonce, 320, 290, surfaceFigureEnonce_);
+    creerFigure(c_.ZoneFigureSolution, 248, 155, surfaceFigureSolution_);
+    creerFigure(c_.zoneTexteEnonce, 456, 290, surfaceEnonce_);
+    creerFigure(c_.ZoneTexteSolution, 528, 155, surfaceSolution_);
+    creerFigure(c_.ZoneFigureImagiciel, 388, 485, surfaceFigureImagiciel_);
+    creerFigure(c_.ZoneTexteCours, 388, 485, surfaceCours_);
+    creerFigure(c_.ZoneTexteImagiciel, 388, 485, surfaceImagiciel_);
+    creerFigure(c_.ZoneFigureAccueil, 790, 570, surfaceAccueil_);
+    d_.surfaceFigureEnonce = surfaceFigureEnonce_.get();
+    d_.surfaceFigureSolution = surfaceFigureSolution_.get();
+    d_.surfaceEnonce = surfaceEnonce_.get();
+    d_.surfaceSolution = surfaceSolution_.get();
+    d_.surfaceFigureImagiciel = surfaceFigureImagiciel_.get();
+    d_.surfaceCours = surfaceCours_.get();
+    d_.surfaceImagiciel = surfaceImagiciel_.get();
+    d_.surfaceAccueil = surfaceAccueil_.get();
+
+    // The boxes the program asks to be double-buffered need nothing: every widget paints through
+    // a back buffer here.
+    copierDansDonnees();
+
+    c_.Edit1->setLeft(300);
+    c_.Edit2->setLeft(c_.Edit1->Left());
+    c_.Edit3->setLeft(c_.Edit1->Left());
+    colorier(c_.ZoneTexteCours, blanc);
+
+    const std::string dossier = dossierDuChemin(c_.cheminExecutable);
+    d_.cheminProgramme = dossier;
+    dossierProgramme = dossier;
+    c_.MediaPlayerErreur->setFileName(dossierProgramme + "erreur.wav");
+    c_.MediaPlayerErreur->Open();
+
+    for (int i = 0; i < c_.ArbreChoixCours->Count(); ++i)
+        if (c_.ArbreChoixCours->HasChildren(i)) c_.ArbreChoixCours->Expand(i, false);
+
+    c_.ScrollBoiteCours->setWidth(c_.PageCours->ClientWidth());
+    c_.ScrollBoiteCours->setHeight(c_.PageCours->ClientHeight());
+    c_.ZoneTexteCours->setWidth(c_.ScrollBoiteCours->ClientWidth() - 15);
+    c_.BoiteImagiciel->setWidth(c_.PageImagiciel->ClientWidth());
+    c_.ZoneTexteImagiciel->setWidth(c_.BoiteImagiciel->ClientWidth());
+    d_.hauteurZoneCours = c_.ScrollBoiteCours->ClientHeight() - 5;
+
+    c_.PageControle->setActivePage(c_.PageMenu);
+
+    colorier(c_.ToolBarSommaire, couleurSommaire);
+    colorier(c_.ToolBarCours, couleurCours);
+    colorier(c_.LabelCours, couleurCours);
+    colorier(c_.ToolBarExercice, couleurExercices);
+    colorier(c_.LabelExercice, couleurExercices);
+    colorier(c_.ToolBarImagiciel, couleurImagiciels);
+    colorier(c_.LabelImagiciel, couleurImagiciels);
+    colorier(c_.ToolBarIndex, couleurIndex);
+    c_.FondPageControle->setCaption("");
+
+    colorier(c_.LabelChapitreCours, couleurCours);
+    c_.LabelChapitreCours->setWidth(535);
+    colorier(c_.LabelChapitreExercice, couleurExercices);
+    c_.LabelChapitreExercice->setWidth(615);
+    colorier(c_.LabelChapitreImagiciel, couleurImagiciels);
+    c_.LabelChapitreImagiciel->setWidth(690);
+    colorier(c_.TitreParTheme, couleurIndex);
+    colorier(c_.TitreAlphabetique, couleurIndex);
+    colorier(c_.Splitter1, couleurIndex);
+    colorier(c_.Splitter2, couleurSommaire);
+    colorier(c_.Splitter3, couleurSommaire);
+    colorier(c_.SepareEnonceSolution, couleurExercices);
+    colorier(c_.fenetre, grisFenetre);
+
+    // The invitations stand within their boxes (lines 30, 35 and 33 would put them below the
+    // boxes' bottoms, where no pupil could read them).
+    creerLigneTexte(*surfaceCours_, "$gChoisir une page de cours dans le sommaire.", 8, 12);
+    creerLigneTexte(*surfaceEnonce_, "$gChoisir un exercice dans le sommaire.", 8, 7);
+    creerLigneTexte(*surfaceImagiciel_, "$gChoisir un imagiciel dans le sommaire.", 8, 12);
+
+    c_.LabelTitreExercice->setCaption("");
+    colorier(c_.LabelTitreExercice, fondEnonce);
+    colorier(c_.ToolBarImagiciel, couleurImagiciels);
+    colorier(c_.LabelTitreImagiciel, fondEnonce);
+    colorier(c_.SurTitreImagiciel, fondEnonce);
+    colorier(c_.SurTitreExercice, fondEnonce);
+    c_.LabelTitreImagiciel->setCaption("");
+
+    c_.LabelTitreExercice->setWidth(780);
+    c_.zoneTexteEnonce->setWidth(780);
+    c_.zoneTexteEnonce->setHeight(271);
+
+    c_.BoutonSolution->setBounds(420, 0, c_.BoutonSolution->Width(), c_.BoutonSolution->Height());
+    c_.BoutonSuite->setBounds(320, c_.BoutonSolution->Top(), c_.BoutonSuite->Width(), c_.BoutonSuite->Height());
+    c_.BoutonAide->setBounds(c_.BoutonSolution->Left(), c_.BoutonSolution->Top(), c_.BoutonAide->Width(),
+                             c_.BoutonAide->Height());
+    for (Controle* bouton : {c_.BoutonValider, c_.BoutonReessayer, c_.BoutonSommaire})
+        bouton->setBounds(c_.BoutonSuite->Left(), c_.BoutonSolution->Top(), bouton->Width(), bouton->Height());
+
+    c_.BoutonValider->setVisible(false);
+    c_.BoutonSolution->setVisible(false);
+    c_.BoutonBilan->setEnabled(false);
+    c_.BoutonSuite->setVisible(false);
+
+    // The information window's close request reaches this window by a posted call, not a handle.
+    d_.poigneeFenetre = 1;
+
+    c_.BoutonRevoirCours->setLeft(5);
+    c_.BoutonRevoirCours->setTop(c_.zoneTexteEnonce->Top() + c_.zoneTexteEnonce->Height() -
+                                 c_.BoutonRevoirCours->Height() - 5);
+
+    colorier(c_.ToolBarImagiciel, couleurImagiciels);
+    colorier(c_.LabelChapitreImagiciel, couleurImagiciels);
+
+    preparerAccueil();
+
+    c_.BoutonRetour->setBounds(680, 20, c_.BoutonRetour->Width(), c_.BoutonRetour->Height());
+    c_.BoutonRetour->setVisible(false);
+    // The exercise tree never opens a node by itself when it is selected: the Qt tree does not.
+
+    plateforme().placerCurseur(410, 515);
+
+    c_.PanelOutilsDessin->setBounds(777 - 547, 37, 547, 130);
+    colorier(c_.PanelOutilsDessin, blanc);
+    colorier(c_.ZoneOutilsDessin, blanc);
+}
+
+void TfenetrePrincipale::copierDansDonnees()
+{
+    d_.LabelChapitreExercice = c_.LabelChapitreExercice;
+    d_.LabelChapitreCours = c_.LabelChapitreCours;
+    d_.LabelChapitreImagiciel = c_.LabelChapitreImagiciel;
+    d_.LabelTitreExercice = c_.LabelTitreExercice;
+    d_.LabelTitreImagiciel = c_.LabelTitreImagiciel;
+    d_.champsReponse[1].edition = c_.Edit1;
+    d_.champsReponse[2].edition = c_.Edit2;
+    d_.champsReponse[3].edition = c_.Edit3;
+    d_.ZoneScoreExercice = c_.ZoneScoreExercice;
+    d_.Timer = c_.Timer;
+    d_.TimerAnimationAccueil = c_.TimerAnimationAccueil;
+    d_.BoutonCoursSuivant = c_.BoutonCoursSuivant;
+    d_.BoutonCoursPrecedent = c_.BoutonCoursPrecedent;
+    d_.BoutonPourSexercer = c_.BoutonPourSexercer;
+    d_.BoutonRetour = c_.BoutonRetour;
+    d_.BoutonRevoirCours = c_.BoutonRevoirCours;
+    d_.BoutonReculer = c_.BoutonReculer;
+    d_.BoutonValider = c_.BoutonValider;
+    d_.BoutonAvancer = c_.BoutonAvancer;
+    d_.BoutonSolution = c_.BoutonSolution;
+    d_.BoutonAide = c_.BoutonAide;
+    d_.BoutonReessayer = c_.BoutonReessayer;
+    d_.BoutonSommaire = c_.BoutonSommaire;
+    d_.BoutonSuite = c_.BoutonSuite;
+    d_.PageControle = c_.PageControle;
+    d_.PageExercice = c_.PageExercice;
+    d_.PageImagiciel = c_.PageImagiciel;
+    d_.PageCours = c_.PageCours;
+    d_.PageMenu = c_.PageMenu;
+    d_.ArbreChoixCours = c_.ArbreChoixCours;
+    d_.ArbreChoixExercice = c_.ArbreChoixExercice;
+    d_.ArbreChoixImagiciel = c_.ArbreChoixImagiciel;
+    d_.ScrollBoiteCours = c_.ScrollBoiteCours;
+    d_.MediaPlayerErreur = c_.MediaPlayerErreur;
+    d_.ImageFausse = c_.ImageFausse;
+    d_.ImageIncorrecte = c_.ImageIncorrecte;
+    d_.ImageCMincorrect = c_.ImageCMincorrect;
+    d_.ImageDepasse = c_.ImageDepasse;
+    d_.ImageSolution = c_.ImageSolution;
+    d_.ImageAcceptee = c_.ImageAcceptee;
+    d_.ImageExacte = c_.ImageExacte;
+    d_.garcon1 = c_.garcon1;
+    d_.garcon2 = c_.garcon2;
+    d_.fondAccueil = c_.fondAccueil;
+    d_.AproposActif = c_.AproposActif;
+    d_.AproposNonActif = c_.AproposNonActif;
+    d_.EntreeActif = c_.EntreeActif;
+    d_.EntreeNonActif = c_.EntreeNonActif;
+    d_.QuitterActif = c_.QuitterActif;
+    d_.QuitterNonActif = c_.QuitterNonActif;
+    d_.ImageCalculatrice = c_.ImageCalculatrice;
+    d_.PanelOutilsDessin = c_.PanelOutilsDessin;
+    d_.ZoneOutilsDessin = c_.ZoneOutilsDessin;
+}
+
+void TfenetrePrincipale::FormShow() { c_.fenetre->setBounds(0, 0, 800, 600); }
+
+void TfenetrePrincipale::FormResize()
+{
+    // At its usual size the window gives the page control its whole client area; the page control
+    // is then centred. (Centring first, with the old size, would push the grown control out of
+    // the window.)
+    ClasseurPages& pages = *c_.PageControle;
+    const int largeur = c_.fenetre->ClientWidth();
+    const int hauteur = c_.fenetre->ClientHeight();
+    if (c_.fenetre->Width() == 800) pages.setWidth(largeur);
+    if (c_.fenetre->Height() == 600) pages.setHeight(hauteur);
+    pages.setLeft(largeur >= pages.Width() ? (largeur - pages.Width()) / 2 : 0);
+    pages.setTop(hauteur >= pages.Height() ? (hauteur - pages.Height()) / 2 : 0);
+    c_.ZoneFigureAccueil->setBounds(pages.Left(), pages.Top(), c_.ZoneFigureAccueil->Width(),
+                                    c_.ZoneFigureAccueil->Height());
+}
+
+bool TfenetrePrincipale::FormCloseQuery()
+{
+    if (c_.BoiteAccueil->Visible()) return true;
+    c_.PageControle->setVisible(false);
+    c_.BoiteAccueil->setVisible(true);
+    return false;
+}
+
+void TfenetrePrincipale::FormClose()
+{
+    // The welcome screen stays: it is shown, and may still be animated, while the window closes.
+    for (auto* surface : {&surfaceFigureEnonce_, &surfaceFigureSolution_, &surfaceEnonce_, &surfaceSolution_,
+                          &surfaceCours_, &surfaceImagiciel_, &surfaceFigureImagiciel_})
+        libererFigure(*surface);
+    d_.surfaceFigureEnonce = nullptr;
+    d_.surfaceFigureSolution = nullptr;
+    d_.surfaceEnonce = nullptr;
+    d_.surfaceSolution = nullptr;
+    d_.surfaceCours = nullptr;
+    d_.surfaceImagiciel = nullptr;
+    d_.surfaceFigureImagiciel = nullptr;
+}

@@ -1,0 +1,4 @@
+#pragma once
+// PROVISOIRE
+#include "exercise/donnees_communes.h"
+void suivreLien(TdonneesCommunes& donnees);
