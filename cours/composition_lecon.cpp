@@ -51,6 +51,7 @@ struct Tplace {
 
 struct Tcomposition {
     const std::vector<TinstructionLecon>& instructions;
+    const std::string& titre;
     Canevas& mesure;
     TpageLecon page;
     std::size_t suivante = 0;
@@ -147,10 +148,16 @@ void tracerFilet(Tcomposition& c, double x1, double x2, double y, TColor couleur
     creerSegment(f, a, b, couleur, 1, epaisseur);
 }
 
+// "titre": the page's title, as the tree of course pages gives it; its hyphens are hyphens, not
+// the markup's minus signs.
 void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
 {
-    c.page.titre = instruction.reste;
-    ecrire(c, instruction, "$g$K$>$>$>$>" + instruction.reste, c.marge, c.plume);
+    if (!instruction.reste.empty())
+        throw ErreurLecon(instruction.ligne, "le titre est celui de l'arbre des pages : \"titre\" seul");
+    std::string titre = c.titre;
+    remplacerTout(titre, "-", "$-");
+    c.page.titre = c.titre;
+    ecrire(c, instruction, "$g$K$>$>$>$>" + titre, c.marge, c.plume);
     tracerFilet(c, c.marge, c.bord, c.plume + 28, orangeTitre, 2);
     c.plume += 40;
 }
@@ -484,9 +491,10 @@ void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 
 }  // namespace
 
-TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, Canevas& mesure)
+TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, const std::string& titre,
+                         Canevas& mesure)
 {
-    Tcomposition c{instructions, mesure, {}, 0, 0, 0, bordPage, 0, 0, {}};
+    Tcomposition c{instructions, titre, mesure, {}, 0, 0, 0, bordPage, 0, 0, {}};
     TpageLecon& page = c.page;
     lireDecalage(page, instructions);
     page.largeur = largeurZoneCours - page.gauche;

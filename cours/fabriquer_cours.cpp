@@ -9,9 +9,12 @@
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "cours/page_lecon.h"
 #include "cours/rendu_lecon.h"
+#include "cours/titres_lecon.h"
 #include "platform/jpeg/ecriture_jpeg.h"
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/unicode.h"
@@ -41,9 +44,12 @@ bool fabriquerPage(const QString& dossier, const QString& source)
         QImage brouillon(1, 1, QImage::Format_RGB32);
         QPainter peintre(&brouillon);
         CanevasQt mesure(peintre);
-        TpageLecon page = composerLecon(lireSourceLecon(contenu), mesure);
+        const std::string code = QFileInfo(source).completeBaseName().toStdString();
+        const std::optional<std::string> titre = titreDeLaPage(code);
+        if (!titre) throw ErreurLecon(0, "aucune page de l'arbre des pages de cours n'a le code " + code);
+        TpageLecon page = composerLecon(lireSourceLecon(contenu), *titre, mesure);
         const QImage image = peindreLecon(page);
-        const QString sortie = dossier + "/V05" + QFileInfo(source).completeBaseName() + ".jpg";
+        const QString sortie = dossier + "/V05" + QString::fromStdString(code) + ".jpg";
         if (!ecrireJpeg(sortie.toLocal8Bit().toStdString(), versImageRvb(image), qualiteJpeg)) {
             signaler(sortie, 0, "impossible d'écrire l'image");
             return false;

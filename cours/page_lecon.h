@@ -42,5 +42,7 @@ struct TpageLecon {
     std::vector<TRect> espacesLibres;
 };
 
-// Lays the lesson out; texts are measured on the canvas given. An error names the source line.
-TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, Canevas& mesure);
+// Lays the lesson out under its title; texts are measured on the canvas given. An error names the
+// source line.
+TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, const std::string& titre,
+                         Canevas& mesure);

@@ -174,16 +174,28 @@ struct TimagePlacee {
     TimageRvb image;
     int gauche, haut;
 
-    // Dark pixels in the rectangle of the paint box x1 <= x < x2, y1 <= y < y2.
-    int encre(int x1, int y1, int x2, int y2) const
+    // Pixels of the rectangle of the paint box x1 <= x < x2, y1 <= y < y2 that pass the test.
+    template <class Test>
+    int compter(int x1, int y1, int x2, int y2, Test test) const
     {
         int n = 0;
         for (int y = std::max(y1 - haut, 0); y < std::min(y2 - haut, image.hauteur); ++y)
             for (int x = std::max(x1 - gauche, 0); x < std::min(x2 - gauche, image.largeur); ++x) {
                 const std::size_t i = (static_cast<std::size_t>(y) * image.largeur + x) * 3;
-                if (image.pixels[i] < 200 || image.pixels[i + 1] < 200 || image.pixels[i + 2] < 200) ++n;
+                n += test(image.pixels[i], image.pixels[i + 1], image.pixels[i + 2]) ? 1 : 0;
             }
         return n;
+    }
+
+    int encre(int x1, int y1, int x2, int y2) const
+    {
+        return compter(x1, y1, x2, y2, [](int r, int v, int b) { return r < 200 || v < 200 || b < 200; });
+    }
+
+    // The writing of links is blue.
+    int bleu(int x1, int y1, int x2, int y2) const
+    {
+        return compter(x1, y1, x2, y2, [](int r, int v, int b) { return b > r + 80 && b > v + 80; });
     }
 };
 
@@ -232,7 +244,7 @@ TEST(PagesCours, lesBoutonsDeLaFenetreEtLesBoutonsDeLiensSontSurDuBlanc)
     }
 }
 
-TEST(PagesCours, chaqueCadreDeLienEstSurUneEcritureQuiLeRemplit)
+TEST(PagesCours, chaqueCadreDeLienEstSurUneEcritureBleueQuiLeRemplit)
 {
     for (const TliensAttendus& l : liens) {
         const TpageAttendue* page = pageDeCode(l.code);
@@ -240,12 +252,19 @@ TEST(PagesCours, chaqueCadreDeLienEstSurUneEcritureQuiLeRemplit)
         const std::optional<TimagePlacee> image = imageDe(*page);
         ASSERT_TRUE(image) << page->image;
         for (const Trectangle& c : l.cadres) {
-            // The zone above the frame's line holds writing from its first to its last eighth.
-            const int haut = c.y - 18, huitieme = c.largeur / 8;
-            EXPECT_GT(image->encre(c.x, haut, c.x + huitieme, c.y), 8)
-                << page->image << " cadre en " << c.x << ", " << c.y;
-            EXPECT_GT(image->encre(c.x + c.largeur - huitieme, haut, c.x + c.largeur, c.y), 8)
-                << page->image << " cadre en " << c.x << ", " << c.y;
+            // The zone above the frame's line holds blue writing from near its left end to near
+            // its right end: the first and last columns with blue ink are at most an eighth of
+            // the width (and at least 3 pixels) inside.
+            const int haut = c.y - 18, jeu = std::max(3, c.largeur / 8);
+            int premiere = -1, derniere = -1;
+            for (int x = c.x; x < c.x + c.largeur; ++x)
+                if (image->bleu(x, haut, x + 1, c.y) > 0) {
+                    if (premiere < 0) premiere = x;
+                    derniere = x;
+                }
+            EXPECT_GE(premiere, c.x) << page->image << " cadre en " << c.x << ", " << c.y;
+            EXPECT_LE(premiere, c.x + jeu) << page->image << " cadre en " << c.x << ", " << c.y;
+            EXPECT_GE(derniere, c.x + c.largeur - 1 - jeu) << page->image << " cadre en " << c.x << ", " << c.y;
         }
     }
 }
