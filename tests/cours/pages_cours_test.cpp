@@ -1,17 +1,27 @@
 // The course pages as the build leaves them beside the program: one picture for every page of
 // the course, each one decodes, fills the paint box to its right edge from where the window
-// places it, carries a phrase under every link frame the window draws over it, and leaves blank
-// the places of the window's buttons.
+// places it, leaves blank the places of the window's buttons, and carries a phrase under every
+// link frame the window draws over it.
 
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/figure/creation_textes.h"
+#include "engine/figure/dossier_programme.h"
+#include "engine/figure/peinture.h"
+#include "engine/text/zones_liens.h"
 #include "platform/jpeg/jpeg.h"
+#include "platform/qt/canevas_qt.h"
+#include "platform/qt/plateforme_qt.h"
+#include "tests/platform/qt/pixels.h"
 
 namespace {
 
@@ -174,30 +184,24 @@ struct TimagePlacee {
     TimageRvb image;
     int gauche, haut;
 
-    // Pixels of the rectangle of the paint box x1 <= x < x2, y1 <= y < y2 that pass the test.
-    template <class Test>
-    int compter(int x1, int y1, int x2, int y2, Test test) const
+    // Dark pixels in the rectangle of the paint box x1 <= x < x2, y1 <= y < y2.
+    int encre(int x1, int y1, int x2, int y2) const
     {
         int n = 0;
         for (int y = std::max(y1 - haut, 0); y < std::min(y2 - haut, image.hauteur); ++y)
             for (int x = std::max(x1 - gauche, 0); x < std::min(x2 - gauche, image.largeur); ++x) {
                 const std::size_t i = (static_cast<std::size_t>(y) * image.largeur + x) * 3;
-                n += test(image.pixels[i], image.pixels[i + 1], image.pixels[i + 2]) ? 1 : 0;
+                if (image.pixels[i] < 200 || image.pixels[i + 1] < 200 || image.pixels[i + 2] < 200) ++n;
             }
         return n;
     }
-
-    int encre(int x1, int y1, int x2, int y2) const
-    {
-        return compter(x1, y1, x2, y2, [](int r, int v, int b) { return r < 200 || v < 200 || b < 200; });
-    }
-
-    // The writing of links is blue.
-    int bleu(int x1, int y1, int x2, int y2) const
-    {
-        return compter(x1, y1, x2, y2, [](int r, int v, int b) { return b > r + 80 && b > v + 80; });
-    }
 };
+
+// The writing of links is blue.
+bool estBleu(QRgb p)
+{
+    return qBlue(p) > qRed(p) + 80 && qBlue(p) > qGreen(p) + 80;
+}
 
 std::optional<TimagePlacee> imageDe(const TpageAttendue& page)
 {
@@ -244,24 +248,53 @@ TEST(PagesCours, lesBoutonsDeLaFenetreEtLesBoutonsDeLiensSontSurDuBlanc)
     }
 }
 
-TEST(PagesCours, chaqueCadreDeLienEstSurUneEcritureBleueQuiLeRemplit)
+// The pupil's view: each page with link frames or buttons built on a course surface as the window
+// builds it (column offset 11, the picture at column shift + 3 - 5 and line shift + 0.5, then the
+// frames and buttons of the table), painted by the figure engine. Every frame's click zone is where
+// the table puts it, over blue writing of the picture that runs from one end of it to the other.
+// With VASTRELLE_PNG naming a folder, each painted page is saved there.
+TEST(PagesCours, surLaPageChaqueCadreDeLienEstSurSaPhrase)
 {
+    PlateformeQt systeme;
+    installerPlateforme(&systeme);
+    dossierProgramme = std::string(DOSSIER_PAGES) + "/";
     for (const TliensAttendus& l : liens) {
         const TpageAttendue* page = pageDeCode(l.code);
         ASSERT_TRUE(page) << l.code;
-        const std::optional<TimagePlacee> image = imageDe(*page);
-        ASSERT_TRUE(image) << page->image;
-        for (const Trectangle& c : l.cadres) {
-            // The zone above the frame's line holds blue writing from near its left end to near
-            // its right end: the first and last columns with blue ink are at most an eighth of
-            // the width (and at least 3 pixels) inside.
-            const int haut = c.y - 18, jeu = std::max(3, c.largeur / 8);
+        std::unique_ptr<Tfigure> surface;
+        creerFigure(nullptr, largeurZone, 1000, surface);
+        surface->couleurFond = 0xFFFFFF;
+        surface->decalageColonnes = 11;
+        const Tobjet* image = creerImage(*surface, std::string("V05") + page->image + ".jpg",
+                                         page->colonnes + 3 - 5, page->lignes + 0.5);
+        ASSERT_TRUE(image && image->visible) << page->image;
+        for (const Trectangle& c : l.cadres) creerZoneLien(*surface, c.x, c.y, c.largeur, 1);
+        for (const Trectangle& b : l.boutons) creerBoutonLien(*surface, 1501, "   Imagiciel", b.x, b.y, b.largeur);
+        QImage vue(largeurZone, 560, QImage::Format_RGB32);
+        {
+            QPainter peintre(&vue);
+            CanevasQt canevas(peintre);
+            dessinerFigure(*surface, canevas);
+        }
+        enregistrerPourVoir(vue, (std::string("page_") + page->image).c_str());
+        const TlisteZonesLiens& zones = surface->zonesLiens;
+        ASSERT_EQ(zones.nbZones, static_cast<int>(l.cadres.size() + l.boutons.size())) << page->image;
+        for (std::size_t k = 0; k < l.cadres.size(); ++k) {
+            const Trectangle& c = l.cadres[k];
+            const TzoneLien& z = zones.zones[k + 1];
+            EXPECT_EQ((TRect{z.gauche, z.haut, z.droite, z.bas}), (TRect{c.x, c.y - 18, c.x + c.largeur, c.y}))
+                << page->image;
+            // Blue writing from near the zone's left end to near its right end: its first and
+            // last columns at most an eighth of the width (and at least 3 pixels) inside. The
+            // blue line under the zone is left out.
+            const int jeu = std::max(3, c.largeur / 8);
             int premiere = -1, derniere = -1;
             for (int x = c.x; x < c.x + c.largeur; ++x)
-                if (image->bleu(x, haut, x + 1, c.y) > 0) {
-                    if (premiere < 0) premiere = x;
-                    derniere = x;
-                }
+                for (int y = c.y - 18; y < c.y - 1; ++y)
+                    if (estBleu(vue.pixel(x, y))) {
+                        if (premiere < 0) premiere = x;
+                        derniere = x;
+                    }
             EXPECT_GE(premiere, c.x) << page->image << " cadre en " << c.x << ", " << c.y;
             EXPECT_LE(premiere, c.x + jeu) << page->image << " cadre en " << c.x << ", " << c.y;
             EXPECT_GE(derniere, c.x + c.largeur - 1 - jeu) << page->image << " cadre en " << c.x << ", " << c.y;
