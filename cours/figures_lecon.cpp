@@ -99,135 +99,72 @@ struct Tstatement {
     }
 };
 
-// A point just created: without its label when asked.
-void finirPoint(Tfigure& f, const Tstatement& s, const std::string& nom)
-{
-    if (s.options.sansNom) changerEtiquette(f, nom, "");
-}
-
 // "point A x y"
 void point(Tfigure& f, const Tstatement& s)
 {
     const std::string& nom = s.arguments[0];
     creerPointNomme(f, nom, s.options.couleur, s.nombre(1), s.nombre(2), s.dx(nom), s.options.dy);
-    finirPoint(f, s, nom);
 }
 
-// "milieu I A B"
-void milieu(Tfigure& f, const Tstatement& s)
+// The constructed points of the engine, by the shape of their creator: from two objects ("milieu
+// I A B", "symétrique M' d M", "intersection I d1 d2", "intersection-cercles I c1 c2"), from two
+// and a number ("sur M A B t", "rotation M' O M angle"), from three ("quatrième D A B C") or four
+// ("report M A B C D").
+using TpointDeDeux = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                 double, double, TColor);
+using TpointDeDeuxEtNombre = Tobjet* (*)(Tfigure&, const std::string&, const std::string&,
+                                         const std::string&, double, double, double, TColor);
+using TpointDeTrois = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                  const std::string&, double, double, TColor);
+using TpointDeQuatre = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                   const std::string&, const std::string&, double, double, TColor);
+
+template <TpointDeDeux creer>
+void pointDeDeux(Tfigure& f, const Tstatement& s)
 {
-    const std::string& nom = s.arguments[0];
-    creerMilieu(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy, s.options.couleur);
-    finirPoint(f, s, nom);
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
-// "sur M A B t": the point A + t(B - A).
-void pointSurDroite(Tfigure& f, const Tstatement& s)
+template <TpointDeDeuxEtNombre creer>
+void pointDeDeuxEtNombre(Tfigure& f, const Tstatement& s)
 {
-    const std::string& nom = s.arguments[0];
-    creerPointSurDroite(f, nom, s.arguments[1], s.arguments[2], s.nombre(3), s.dx(nom),
-                        s.options.dy, s.options.couleur);
-    finirPoint(f, s, nom);
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], s.nombre(3), s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
-// "symétrique M' d M": the mirror image of M in the line d.
-void symetrique(Tfigure& f, const Tstatement& s)
+template <TpointDeTrois creer>
+void pointDeTrois(Tfigure& f, const Tstatement& s)
 {
-    const std::string& nom = s.arguments[0];
-    creerSymetriqueDroite(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy,
-                          s.options.couleur);
-    finirPoint(f, s, nom);
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], a[3], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
-// "rotation M' O M angle"
-void rotation(Tfigure& f, const Tstatement& s)
+template <TpointDeQuatre creer>
+void pointDeQuatre(Tfigure& f, const Tstatement& s)
 {
-    const std::string& nom = s.arguments[0];
-    creerImageRotation(f, nom, s.arguments[1], s.arguments[2], s.nombre(3), s.dx(nom),
-                       s.options.dy, s.options.couleur);
-    finirPoint(f, s, nom);
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], a[3], a[4], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
-// "report M A B C D": the point of the half-line [AB) at the distance CD from A.
-void report(Tfigure& f, const Tstatement& s)
+// Lines between two points ("segment A B", "droite A B", "demi-droite A B"), named after them; and
+// lines and circles named in the statement ("perpendiculaire d P (AB)", "parallèle d P (AB)",
+// "médiatrice d A B", "cercle c O M").
+using TligneDeDeux = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, TColor, int, int);
+using TligneNommee = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                 TColor, int, int);
+
+template <TligneDeDeux creer>
+void ligneDeDeux(Tfigure& f, const Tstatement& s)
 {
-    const std::string& nom = s.arguments[0];
-    reporterLongueur(f, nom, s.arguments[1], s.arguments[2], s.arguments[3], s.arguments[4],
-                     s.dx(nom), s.options.dy, s.options.couleur);
-    finirPoint(f, s, nom);
+    creer(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
-// "intersection I d1 d2": two lines.
-void intersection(Tfigure& f, const Tstatement& s)
+template <TligneNommee creer>
+void ligneNommee(Tfigure& f, const Tstatement& s)
 {
-    const std::string& nom = s.arguments[0];
-    creerIntersectionDroites(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy,
-                             s.options.couleur);
-    finirPoint(f, s, nom);
-}
-
-// "intersection-cercles I c1 c2": on the left of the way from the first centre to the second.
-void intersectionCercles(Tfigure& f, const Tstatement& s)
-{
-    const std::string& nom = s.arguments[0];
-    creerIntersectionCercles(f, nom, s.arguments[1], s.arguments[2], s.dx(nom), s.options.dy,
-                             s.options.couleur);
-    finirPoint(f, s, nom);
-}
-
-// "quatrième D A B C": B + C - A, the fourth vertex of the parallelogram on AB and AC.
-void quatrieme(Tfigure& f, const Tstatement& s)
-{
-    const std::string& nom = s.arguments[0];
-    creerQuatriemeSommet(f, nom, s.arguments[1], s.arguments[2], s.arguments[3], s.dx(nom),
-                         s.options.dy, s.options.couleur);
-    finirPoint(f, s, nom);
-}
-
-void segment(Tfigure& f, const Tstatement& s)
-{
-    creerSegment(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait,
-                 s.options.epaisseur);
-}
-
-void droite(Tfigure& f, const Tstatement& s)
-{
-    creerDroite(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait,
-                s.options.epaisseur);
-}
-
-void demiDroite(Tfigure& f, const Tstatement& s)
-{
-    creerDemiDroite(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait,
-                    s.options.epaisseur);
-}
-
-// "perpendiculaire d P (AB)"
-void perpendiculaire(Tfigure& f, const Tstatement& s)
-{
-    creerPerpendiculaire(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
-                         s.options.trait, s.options.epaisseur);
-}
-
-// "parallèle d P (AB)"
-void parallele(Tfigure& f, const Tstatement& s)
-{
-    creerParallele(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
-                   s.options.trait, s.options.epaisseur);
-}
-
-// "médiatrice d A B"
-void mediatrice(Tfigure& f, const Tstatement& s)
-{
-    creerMediatrice(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
-                    s.options.trait, s.options.epaisseur);
-}
-
-// "cercle c O M": centre O through M.
-void cercle(Tfigure& f, const Tstatement& s)
-{
-    creerCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.options.couleur,
-                s.options.trait, s.options.epaisseur);
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
 // "arc a O P Q": centre O, from P towards the ray through Q.
@@ -395,21 +332,21 @@ struct TstatementFigure {
 
 const TstatementFigure statements[] = {
     {"point", 3, point},
-    {"milieu", 3, milieu},
-    {"sur", 4, pointSurDroite},
-    {"symétrique", 3, symetrique},
-    {"rotation", 4, rotation},
-    {"report", 5, report},
-    {"intersection", 3, intersection},
-    {"intersection-cercles", 3, intersectionCercles},
-    {"quatrième", 4, quatrieme},
-    {"segment", 2, segment},
-    {"droite", 2, droite},
-    {"demi-droite", 2, demiDroite},
-    {"perpendiculaire", 3, perpendiculaire},
-    {"parallèle", 3, parallele},
-    {"médiatrice", 3, mediatrice},
-    {"cercle", 3, cercle},
+    {"milieu", 3, pointDeDeux<creerMilieu>},
+    {"sur", 4, pointDeDeuxEtNombre<creerPointSurDroite>},
+    {"symétrique", 3, pointDeDeux<creerSymetriqueDroite>},
+    {"rotation", 4, pointDeDeuxEtNombre<creerImageRotation>},
+    {"report", 5, pointDeQuatre<reporterLongueur>},
+    {"intersection", 3, pointDeDeux<creerIntersectionDroites>},
+    {"intersection-cercles", 3, pointDeDeux<creerIntersectionCercles>},
+    {"quatrième", 4, pointDeTrois<creerQuatriemeSommet>},
+    {"segment", 2, ligneDeDeux<creerSegment>},
+    {"droite", 2, ligneDeDeux<creerDroite>},
+    {"demi-droite", 2, ligneDeDeux<creerDemiDroite>},
+    {"perpendiculaire", 3, ligneNommee<creerPerpendiculaire>},
+    {"parallèle", 3, ligneNommee<creerParallele>},
+    {"médiatrice", 3, ligneNommee<creerMediatrice>},
+    {"cercle", 3, ligneNommee<creerCercle>},
     {"arc", 4, arc},
     {"polygone", -1, polygone},
     {"ligne-brisée", -1, ligneBrisee},
@@ -439,10 +376,12 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
         const int avant = figure.nbObjets;
         statement.creer(figure, s);
+        Tobjet* dernier = figure.nbObjets > avant ? objetDIndice(figure, figure.nbObjets) : nullptr;
         // "invisible" hides what the statement made last: a construction line, a circle that
-        // only gives an intersection, a point that only places others.
-        if (s.options.invisible && figure.nbObjets > avant)
-            if (Tobjet* o = objetDIndice(figure, figure.nbObjets)) o->visible = false;
+        // only gives an intersection, a point that only places others; "sans-nom" takes a
+        // point's label away.
+        if (dernier && s.options.invisible) dernier->visible = false;
+        if (dernier && dernier->point && s.options.sansNom) dernier->point->etiquette.clear();
         return;
     }
     throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'est pas un objet de figure");
