@@ -15,6 +15,7 @@ public:
     bool ouvrirDocument(const std::string&) override { return false; }
     bool lancerCalculatrice() override { return false; }
     std::string repertoireSysteme() override { return {}; }
+    std::unique_ptr<FenetreInfo> creerFenetreInfo() override { return nullptr; }
 };
 
 PlateformeSilencieuse silencieuse;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/fenetre_info.h"
 #include "platform/image.h"
 #include "platform/types.h"
 
@@ -33,6 +34,8 @@ public:
     virtual bool lancerCalculatrice() = 0;
     // The folder holding the system's programs.
     virtual std::string repertoireSysteme() = 0;
+    // A new hidden note window; null when the system can show none.
+    virtual std::unique_ptr<FenetreInfo> creerFenetreInfo() = 0;
 };
 
 Plateforme& plateforme();

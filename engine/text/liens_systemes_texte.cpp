@@ -12,7 +12,10 @@
 void codeLien(TetatTexte& etat, char)
 {
     const std::string nom = courte(etat.lireJusqua(";"));
-    const std::string montre = courte(etat.lireJusqua(";"));
+    // The shown text is drawn as a plain run, which reads no "$" code: the minus exchange that the
+    // whole text went through is undone, so that "demi-droite" shows as written.
+    std::string montre = courte(etat.lireJusqua(";"));
+    echangerMoins(montre);
     Canevas& k = etat.canevas;
     const int x = etat.x, y = etat.y;
     etat.x = decaler(x, largeurSegmentTexte(k, montre));

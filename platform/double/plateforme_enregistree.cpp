@@ -1,5 +1,6 @@
 #include "platform/double/plateforme_enregistree.h"
 
+#include "platform/double/fenetre_info_enregistree.h"
 #include "platform/double/image_enregistree.h"
 
 void PlateformeEnregistree::enregistrerImage(const std::string& chemin, int largeur, int hauteur)
@@ -52,3 +53,9 @@ bool PlateformeEnregistree::lancerCalculatrice()
 }
 
 std::string PlateformeEnregistree::repertoireSysteme() { return dossierSysteme; }
+
+std::unique_ptr<FenetreInfo> PlateformeEnregistree::creerFenetreInfo()
+{
+    ++nbFenetresInfoCreees;
+    return std::make_unique<FenetreInfoEnregistree>();
+}

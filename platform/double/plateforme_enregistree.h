@@ -24,6 +24,7 @@ public:
     std::vector<std::string> jpegDemandes;
     std::vector<std::string> documentsOuverts;
     int lancementsCalculatrice = 0;
+    int nbFenetresInfoCreees = 0;
 
     // What it answers.
     bool reponseOuiNon = false;
@@ -47,6 +48,8 @@ public:
     bool ouvrirDocument(const std::string& chemin) override;
     bool lancerCalculatrice() override;
     std::string repertoireSysteme() override;
+    // A FenetreInfoEnregistree.
+    std::unique_ptr<FenetreInfo> creerFenetreInfo() override;
 
 private:
     struct TTaille {

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "platform/jpeg/jpeg.h"
+#include "platform/qt/fenetre_info_qt.h"
 #include "platform/qt/image_qt.h"
 #include "platform/qt/unicode.h"
 
@@ -95,3 +96,8 @@ bool PlateformeQt::lancerCalculatrice()
 }
 
 std::string PlateformeQt::repertoireSysteme() { return "/usr/bin/"; }
+
+std::unique_ptr<FenetreInfo> PlateformeQt::creerFenetreInfo()
+{
+    return std::make_unique<FenetreInfoQt>();
+}

@@ -16,4 +16,5 @@ public:
     bool ouvrirDocument(const std::string& chemin) override;
     bool lancerCalculatrice() override;
     std::string repertoireSysteme() override;
+    std::unique_ptr<FenetreInfo> creerFenetreInfo() override;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -207,6 +208,27 @@ TEST_F(LienPublie, VingtEtUniemeLienRefuse)
     EXPECT_EQ(textesDessines(k).size(), 21u);
     EXPECT_EQ(lienSousPoint(liste, 20 * 16 + 4, 5), 0);
     EXPECT_EQ(lienSousPoint(liste, 19 * 16 + 4, 5), 1014);
+}
+
+// The text of a link shows its hyphens as written, at the top level and in a nested part alike.
+TEST_F(LienPublie, TraitDUnionCommeEcrit)
+{
+    const struct {
+        std::string texte;
+        std::string montre;
+    } cas[] = {
+        {"$LC02_C1;a-b;", "a-b"},
+        {"Une $LC02_C1;demi-droite; ici", "demi-droite"},
+        {"$LC02_C1;-2;", "-2"},
+        {"$0$LC02_C1;x-y;$1", "x-y"},
+    };
+    for (const auto& c : cas) {
+        CanevasEnregistre canevas;
+        dessiner(canevas, c.texte);
+        std::vector<std::string> textes;
+        for (const Appel& a : textesDessines(canevas)) textes.push_back(a.texte);
+        EXPECT_NE(std::find(textes.begin(), textes.end(), c.montre), textes.end()) << c.texte;
+    }
 }
 
 TEST_F(LienPublie, LienDansUneFractionComposee)

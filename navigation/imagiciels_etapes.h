@@ -1,0 +1,33 @@
+#pragma once
+// What each step of a stepped animation shows and hides, and the points the pupil drags at the
+// end. Names are lists separated by blanks.
+
+#include <span>
+
+#include "exercise/donnees_communes.h"
+
+struct TetapeImagiciel {
+    const char* textesMontres;
+    const char* textesCaches;
+    const char* objetsMontres;
+    const char* objetsCaches;
+};
+
+// A point put back where the construction starts, in the step before the last; the draggable
+// ones are then fixed and black, and at the last step draggable and blue.
+struct TpointDepart {
+    const char* nom;
+    double x, y;
+    bool deplacable;
+};
+
+struct TimagicielEtapes {
+    int code;
+    std::span<const TetapeImagiciel> etapes;
+    std::span<const TpointDepart> points;
+};
+
+// The steps of a stepped animation; null for the others.
+const TimagicielEtapes* etapesImagiciel(int code);
+// Where an animation's points start.
+std::span<const TpointDepart> pointsDepart(int code);

@@ -1,0 +1,198 @@
+#include "navigation/imagiciels.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "engine/figure/objets_par_nom.h"
+#include "engine/text/textes_numerotes.h"
+#include "tests/navigation/banc_navigation.h"
+
+namespace {
+
+class Imagiciels : public BancNavigation {
+protected:
+    void lancer(int code)
+    {
+        d.imagiciel = code;
+        lancerImagiciel(d);
+    }
+    // The names of the list that are shown (present, defined for figure objects, and visible).
+    static std::string montres(const Tfigure& f, const std::string& noms, bool defini)
+    {
+        std::istringstream lecture(noms);
+        std::string nom, r;
+        while (lecture >> nom) {
+            const Tobjet* o = objetNomme(f, nom);
+            if (o && o->visible && (!defini || !o->indefini)) r += (r.empty() ? "" : " ") + nom;
+        }
+        return r;
+    }
+};
+
+// What each step shows, from the first to the last and back again, the same both ways: the text
+// lines among the first sixteen, and the construction objects.
+TEST_F(Imagiciels, ParcoursDesEtapes)
+{
+    struct Tetape {
+        const char* textes;
+        const char* objets;
+    };
+    const struct {
+        int code;
+        const char* objetsSuivis;
+        std::vector<Tetape> etapes;
+    } cas[] = {
+        {1506, "A B C (BC) a1 a2 a3 losa (AM)",
+         {{"texte1 texte10", "A B C (BC)"},
+          {"texte1 texte2", "A B C (BC) a1"},
+          {"texte1 texte2 texte3", "A (BC) a1 a2 a3"},
+          {"texte1 texte2 texte3 texte4 texte5 cadreSt6 texte7 texte8 texte9",
+           "A B C (BC) a1 a2 a3 losa (AM)"}}},
+        {1507, "A B [AB] a1 a2 a3 a4 [AM2] [BN2] med m3",
+         {{"texte1 texte8", "A B [AB]"},
+          {"texte1 texte2", "A B [AB] a1 [AM2]"},
+          {"texte1 texte2 texte3", "A B [AB] a1 a2 [AM2] [BN2]"},
+          {"texte1 texte2 texte3 texte4", "A B [AB] a1 a2 a3 a4"},
+          {"texte1 texte2 texte3 texte4 texte5 texte6 texte7", "A B [AB] a1 a2 a3 a4 med m3"}}},
+        {1508, "A B [AB] a1 a2 losa (CD)",
+         {{"texte1 texte9", "A B [AB]"},
+          {"texte1 texte2", "A B [AB] a1"},
+          {"texte1 texte2 texte3", "A B [AB] a1 a2"},
+          {"texte1 texte2 texte3 texte4 cadreSt5 texte6 texte7 texte8",
+           "A B [AB] a1 a2 losa (CD)"}}},
+        {1509, "A B C [AB) [AC) a1 a2 a3 a4 losa [AD)",
+         {{"texte1 texte9", "A B C [AB) [AC)"},
+          {"texte1 texte2", "A B C [AB) [AC) a1 a2"},
+          {"texte1 texte2 texte3", "[AB) [AC) a1 a2 a3 a4"},
+          {"texte1 texte2 texte3 texte4 cadreSt5 texte6 texte7 texte8",
+           "A B C [AB) [AC) a1 a2 a3 a4 losa [AD)"}}},
+        {1510, "A B [AB] K arc1 [AA3] I arc2 [BB3] J C [AC] [BC] K2",
+         {{"texte1 texte14", ""},
+          {"texte1 texte2", "A B [AB] K"},
+          {"texte1 texte2 texte3", "A B [AB] arc1 [AA3] I"},
+          {"texte1 texte2 texte3 texte4", "A B [AB] arc1 arc2 [BB3] J"},
+          {"texte1 texte2 texte3 texte4 texte5", "A B [AB] arc1 arc2 C"},
+          {"texte1 texte2 texte3 texte4 texte5 texte6 cadreSt7 texte8 texte9 texte10 texte11 "
+           "texte12 texte13",
+           "A B [AB] arc1 arc2 C [AC] [BC] K2"}}},
+    };
+    std::string lignes;
+    for (int i = 1; i <= 16; ++i)
+        lignes += " texte" + std::to_string(i) + (i == 5 || i == 6 || i == 7 ? " cadreSt" + std::to_string(i) : "");
+    for (const auto& c : cas) {
+        lancer(c.code);
+        const int n = static_cast<int>(c.etapes.size());
+        ASSERT_EQ(d.nbEtapesImagiciel, n) << c.code;
+        std::vector<int> parcours;
+        for (int s = 1; s <= n; ++s) parcours.push_back(s);
+        for (int s = n - 1; s >= 1; --s) parcours.push_back(s);
+        for (const int s : parcours) {
+            while (d.etapeImagiciel < s) etapeSuivanteImagiciel(d);
+            while (d.etapeImagiciel > s) etapePrecedenteImagiciel(d);
+            const Tetape& e = c.etapes[static_cast<std::size_t>(s - 1)];
+            EXPECT_EQ(montres(*texteImagiciel, lignes, false), e.textes) << c.code << " étape " << s;
+            EXPECT_EQ(montres(*figureImagiciel, c.objetsSuivis, true), e.objets)
+                << c.code << " étape " << s;
+            EXPECT_EQ(avancer.Enabled(), s < n);
+            EXPECT_EQ(reculer.Enabled(), s >= 2);
+        }
+    }
+}
+
+// The last step hands the points over, blue; one step back puts them where they started, fixed
+// and black, whatever the pupil did with them.
+TEST_F(Imagiciels, GlisserPuisRevenir)
+{
+    const struct {
+        int code;
+        std::vector<std::string> points;
+    } cas[] = {{1506, {"A"}}, {1508, {"A", "B"}}, {1509, {"A", "B", "C"}}, {1510, {"B"}}};
+    for (const auto& c : cas) {
+        lancer(c.code);
+        while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+        std::vector<std::pair<double, double>> depart;
+        for (const std::string& p : c.points) {
+            const Tobjet* o = objetNomme(*figureImagiciel, p);
+            ASSERT_NE(o, nullptr);
+            EXPECT_TRUE(o->mobile) << c.code << " " << p;
+            EXPECT_EQ(o->couleur, 0xFF0000) << c.code << " " << p;
+            depart.emplace_back(abscisse(*figureImagiciel, p), ordonnee(*figureImagiciel, p));
+            placerPoint(*figureImagiciel, p, depart.back().first + 1, depart.back().second - 1);
+        }
+        etapePrecedenteImagiciel(d);
+        for (std::size_t i = 0; i < c.points.size(); ++i) {
+            const std::string& p = c.points[i];
+            const Tobjet* o = objetNomme(*figureImagiciel, p);
+            EXPECT_FALSE(o->mobile) << c.code << " " << p;
+            EXPECT_EQ(o->couleur, 0x000000) << c.code << " " << p;
+            EXPECT_DOUBLE_EQ(abscisse(*figureImagiciel, p), depart[i].first) << c.code << " " << p;
+            EXPECT_DOUBLE_EQ(ordonnee(*figureImagiciel, p), depart[i].second) << c.code << " " << p;
+        }
+    }
+}
+
+// The triangle has no third vertex when one side is longer than the two others together.
+TEST_F(Imagiciels, TriangleImpossible)
+{
+    lancer(1510);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    const struct {
+        double xB;
+        bool existe;
+    } cas[] = {{2, true}, {-2.5, false}, {-1.5, true}, {4.5, false}, {3.5, true}, {-3, false}};
+    for (const auto& c : cas) {
+        placerPoint(*figureImagiciel, "B", c.xB, -2);
+        EXPECT_EQ(!estIndefini(*figureImagiciel, "C"), c.existe) << c.xB;
+        EXPECT_EQ(!estIndefini(*figureImagiciel, "[AC]"), c.existe) << c.xB;
+    }
+}
+
+// Titles, chapter labels and the buttons of one-page and stepped animations.
+TEST_F(Imagiciels, TitresEtBoutons)
+{
+    avancer.setBounds(500, 100, 90, 25);
+    const struct {
+        int code;
+        const char* titre;
+        std::string chapitre;
+        bool boutons;
+    } cas[] = {
+        {1503, "Illustration de la symétrie axiale", "Imagiciel", false},
+        {1504, "Illustration du volume du pavé", texteNumero(514), false},
+        {1508, "Construction de la médiatrice avec un losange", "Imagiciel", true},
+        {1510, "Construction d'un triangle connaissant les trois côtés", texteNumero(513), true},
+        {1505, "Page à faire", "Imagiciel", false},
+    };
+    for (const auto& c : cas) {
+        lancer(c.code);
+        EXPECT_EQ(titreImagiciel.Caption(), c.titre);
+        EXPECT_EQ(chapitreImagiciel.Caption(), c.chapitre);
+        EXPECT_EQ(avancer.Visible(), c.boutons) << c.code;
+        EXPECT_EQ(reculer.Visible(), c.boutons) << c.code;
+        EXPECT_EQ(classeur.ActivePage(), &pageImagiciel);
+        EXPECT_EQ(arbreImagiciels.Selected(), c.code - 1500);
+        EXPECT_EQ(texteImagiciel->decalageColonnes, 10.0);
+        EXPECT_EQ(zoneTexteImagiciel.Color(), 0xE0F7FF);
+    }
+    // The stepped ones put the forward button at (680, 150) and the back button beside it.
+    lancer(1508);
+    EXPECT_EQ(avancer.Left(), 680);
+    EXPECT_EQ(reculer.Left(), 680 - 90 - 10);
+    EXPECT_EQ(reculer.Top(), 150);
+    EXPECT_EQ(zoneFigureImagiciel.Left(), 340);
+    EXPECT_EQ(zoneFigureImagiciel.Width(), 420);
+    EXPECT_TRUE(zoneFigureImagiciel.Visible());
+    // Beyond the ends the buttons change nothing.
+    etapePrecedenteImagiciel(d);
+    EXPECT_EQ(d.etapeImagiciel, 1);
+    for (int i = 0; i < 6; ++i) etapeSuivanteImagiciel(d);
+    EXPECT_EQ(d.etapeImagiciel, 4);
+    // The animation shown is only brought to the front again.
+    classeur.setActivePage(&pageMenu);
+    allerImagiciel(d, 1508);
+    EXPECT_EQ(d.etapeImagiciel, 4);
+    EXPECT_EQ(classeur.ActivePage(), &pageImagiciel);
+}
+
+}  // namespace

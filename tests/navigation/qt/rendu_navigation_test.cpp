@@ -1,0 +1,130 @@
+// The navigation's surfaces painted with the real canvas: the information topics, the instrument
+// panel, each step of the constructions and a course page with its picture. With VASTRELLE_PNG
+// naming a folder, every picture is saved there for a look.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "engine/figure/peinture.h"
+#include "exercise/dessin_panneau_outils.h"
+#include "navigation/imagiciels.h"
+#include "navigation/pages_cours.h"
+#include "navigation/sujets_info.h"
+#include "platform/qt/canevas_qt.h"
+#include "platform/qt/couleur_qt.h"
+#include "platform/qt/plateforme_qt.h"
+#include "tests/navigation/banc_navigation.h"
+#include "tests/platform/qt/pixels.h"
+
+namespace {
+
+class RenduNavigation : public BancNavigation {
+protected:
+    template <class Peinture>
+    static QImage peindre(int largeur, int hauteur, TColor fond, const std::string& nom,
+                          Peinture peinture)
+    {
+        QImage image(largeur, hauteur, QImage::Format_RGB32);
+        image.fill(versQColor(fond));
+        {
+            QPainter peintre(&image);
+            CanevasQt canevas(peintre);
+            canevas.Brush.Color = fond;
+            peinture(canevas);
+        }
+        enregistrerPourVoir(image, nom.c_str());
+        return image;
+    }
+    static QImage peindreSurface(Tfigure& f, const std::string& nom)
+    {
+        return peindre(f.controle->Width(), f.controle->Height(), f.controle->Color(), nom,
+                       [&](Canevas& k) { dessinerFigure(f, k); });
+    }
+    static int sombres(const QImage& image)
+    {
+        return compterSi(image, [](QRgb p) { return qGray(p) < 80; }, 0, 0, image.width(),
+                         image.height());
+    }
+};
+
+TEST_F(RenduNavigation, SujetsInfo)
+{
+    for (const int code : {1997, 1998, 1999, 2000, 2744, 2745, 2746, 2747, 2748, 2749, 2750, 2751,
+                           2763}) {
+        tailleFenetreInfo(d, sujetInfo(code));
+        const QImage image = peindre(d.largeurInfo, d.hauteurInfo, 0xE0FFE0,
+                                     "info_" + std::to_string(code),
+                                     [&](Canevas& k) { dessinerInfo(d, k, code); });
+        EXPECT_GT(sombres(image), 200) << code;
+        // The "Info" band of the notes, in its yellow.
+        const int bande = compter(image, versQColor(0x41EBFD).rgb(), 0, 0, image.width(), 30);
+        EXPECT_EQ(bande > 0, code >= 2000) << code;
+    }
+}
+
+TEST_F(RenduNavigation, PanneauOutils)
+{
+    Tfigure& f = *figureEnonce;
+    f.nbOutils = 3;
+    for (int i = 1; i <= 3; ++i) initialiserOutil(f.outils[i], i);
+    f.outils[1].genre = outilCompasGradue;
+    f.outils[1].genresPermis.reset(outilGabarit);
+    f.outils[1].genresPermis.reset(outilRapporteur);
+    const QImage image = peindre(540, 125, 0xF0F0F0, "panneau_outils",
+                                 [&](Canevas& k) { dessinerPanneauOutils(d, k); });
+    // The current slot's area in its colour, the help button, the chosen icon's blue frame.
+    EXPECT_EQ(image.pixel(225, 116), versQColor(f.outils[1].couleur).rgb());
+    EXPECT_EQ(image.pixel(430, 105), versQColor(0xE0F7FF).rgb());
+    EXPECT_GT(compter(image, versQColor(0xFF0000).rgb(), 88, 64, 142, 116), 100);
+    EXPECT_GT(sombres(image), 800);
+}
+
+// Every step of every construction, and each one-page illustration, painted.
+TEST_F(RenduNavigation, Imagiciels)
+{
+    for (const int code : {1503, 1504, 1506, 1507, 1508, 1509, 1510}) {
+        d.imagiciel = code;
+        lancerImagiciel(d);
+        const int n = std::max(d.nbEtapesImagiciel, 1);
+        for (int s = 1; s <= n; ++s) {
+            const std::string nom = "imagiciel_" + std::to_string(code) + "_" + std::to_string(s);
+            const QImage texte = peindreSurface(*texteImagiciel, nom + "_texte");
+            const QImage figure = peindreSurface(*figureImagiciel, nom + "_figure");
+            EXPECT_GT(sombres(texte), 100) << nom;
+            // The triangle's figure starts empty.
+            if (code != 1510 || s > 1) {
+                EXPECT_GT(sombres(figure), 10) << nom;
+            }
+            if (s < n) etapeSuivanteImagiciel(d);
+        }
+    }
+}
+
+// A picture dropped beside the program shows on its course page; a tall one makes the box taller.
+TEST_F(RenduNavigation, PageCoursAvecImage)
+{
+    PlateformeQt qt;
+    installerPlateforme(&qt);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    dossierProgramme = dossier.path().toStdString() + "/";
+    QImage page(600, 800, QImage::Format_RGB32);
+    page.fill(QColor(40, 90, 200));
+    ASSERT_TRUE(page.save(dossier.filePath(QStringLiteral("V0501S1.jpg")), "JPG", 90));
+    afficherPageCours(d, 1002);
+    EXPECT_EQ(zoneCours.Height(), 800 + 9 + 10);
+    const QImage image = peindreSurface(*cours, "page_cours_1002");
+    const QRgb p = image.pixel(300, 400);
+    EXPECT_NEAR(qRed(p), 40, 6);
+    EXPECT_NEAR(qBlue(p), 200, 6);
+
+    afficherPageCours(d, 1003);
+    const QImage manquante = peindreSurface(*cours, "page_cours_manquante");
+    EXPECT_EQ(zoneCours.Height(), 485);
+    EXPECT_GT(sombres(manquante), 100);
+}
+
+}  // namespace
