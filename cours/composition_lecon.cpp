@@ -51,7 +51,7 @@ struct Tplace {
 
 struct Tcomposition {
     const std::vector<TinstructionLecon>& instructions;
-    const std::string& titre;
+    const TpageDuCours& pageDuCours;
     Canevas& mesure;
     TpageLecon page;
     std::size_t suivante = 0;
@@ -154,9 +154,9 @@ void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
 {
     if (!instruction.reste.empty())
         throw ErreurLecon(instruction.ligne, "le titre est celui de l'arbre des pages : \"titre\" seul");
-    std::string titre = c.titre;
+    std::string titre = c.pageDuCours.titre;
     remplacerTout(titre, "-", "$-");
-    c.page.titre = c.titre;
+    c.page.titre = c.pageDuCours.titre;
     ecrire(c, instruction, "$g$K$>$>$>$>" + titre, c.marge, c.plume);
     tracerFilet(c, c.marge, c.bord, c.plume + 28, orangeTitre, 2);
     c.plume += 40;
@@ -434,23 +434,6 @@ void composerBouton(Tcomposition& c, const TinstructionLecon& instruction)
     c.page.espacesLibres.push_back({x, y, x + largeur, y + hauteurBoutonLien});
 }
 
-// Read before anything is placed: "décalage colonnes [lignes]", the shift of the picture that the
-// course pages table gives the page.
-void lireDecalage(TpageLecon& page, const std::vector<TinstructionLecon>& instructions)
-{
-    for (const TinstructionLecon& instruction : instructions) {
-        if (instruction.mot != "décalage") continue;
-        const std::vector<std::string> mots = motsDe(instruction.reste);
-        if (mots.empty() || mots.size() > 2)
-            throw ErreurLecon(instruction.ligne, "décalage colonnes [lignes]");
-        page.gauche = arrondi(gaucheImageCours + pixelsParColonneCours * nombreDe(instruction, mots[0]));
-        if (mots.size() == 2)
-            page.haut = arrondi(hautImageCours + pixelsParLigneCours * nombreDe(instruction, mots[1]));
-    }
-}
-
-void ignorer(Tcomposition&, const TinstructionLecon&) {}
-
 using Tcomposer = void (*)(Tcomposition& c, const TinstructionLecon& instruction);
 
 struct TinstructionPage {
@@ -459,7 +442,7 @@ struct TinstructionPage {
 };
 
 const TinstructionPage instructionsPage[] = {
-    {"titre", composerTitre},       {"décalage", ignorer},          {"saut", composerSaut},
+    {"titre", composerTitre},       {"saut", composerSaut},
     {"aller", composerAller},         {"dessous", composerDessous},       {"marge", composerMarge},       {"propriété", composerPropriete},
     {"encadré", composerEncadre},   {"boîte", composerBoite},       {"énoncé", composerEnonce},
     {"action", composerAction},     {"figure", composerFigureLecon}, {"tableau", composerTableau},
@@ -491,12 +474,13 @@ void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 
 }  // namespace
 
-TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, const std::string& titre,
-                         Canevas& mesure)
+TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions,
+                         const TpageDuCours& pageDuCours, Canevas& mesure)
 {
-    Tcomposition c{instructions, titre, mesure, {}, 0, 0, 0, bordPage, 0, 0, {}};
+    Tcomposition c{instructions, pageDuCours, mesure, {}, 0, 0, 0, bordPage, 0, 0, {}};
     TpageLecon& page = c.page;
-    lireDecalage(page, instructions);
+    page.gauche = arrondi(gaucheImageCours + pixelsParColonneCours * pageDuCours.colonne);
+    page.haut = arrondi(hautImageCours + pixelsParLigneCours * pageDuCours.ligne);
     page.largeur = largeurZoneCours - page.gauche;
     page.espacesLibres = {boutonRetour, boutonPourSexercer};
     // The page is as high as its contents; its surface is made high enough for any.

@@ -14,7 +14,6 @@
 
 #include "cours/page_lecon.h"
 #include "cours/rendu_lecon.h"
-#include "cours/titres_lecon.h"
 #include "platform/jpeg/ecriture_jpeg.h"
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/unicode.h"
@@ -45,9 +44,9 @@ bool fabriquerPage(const QString& dossier, const QString& source)
         QPainter peintre(&brouillon);
         CanevasQt mesure(peintre);
         const std::string code = QFileInfo(source).completeBaseName().toStdString();
-        const std::optional<std::string> titre = titreDeLaPage(code);
-        if (!titre) throw ErreurLecon(0, "aucune page de l'arbre des pages de cours n'a le code " + code);
-        TpageLecon page = composerLecon(lireSourceLecon(contenu), *titre, mesure);
+        const std::optional<TpageDuCours> pageCours = pageDuCours(code);
+        if (!pageCours) throw ErreurLecon(0, "aucune page de la table des pages de cours n'a l'image " + code);
+        TpageLecon page = composerLecon(lireSourceLecon(contenu), *pageCours, mesure);
         const QImage image = peindreLecon(page);
         const QString sortie = dossier + "/V05" + QString::fromStdString(code) + ".jpg";
         if (!ecrireJpeg(sortie.toLocal8Bit().toStdString(), versImageRvb(image), qualiteJpeg)) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cours/page_du_cours.h"
 #include "cours/source_lecon.h"
 #include "engine/figure/figure.h"
 #include "platform/canevas.h"
@@ -33,7 +34,7 @@ struct TfigureLecon {
 
 struct TpageLecon {
     std::string titre;
-    // The picture's corner in the paint box, and its size.
+    // The picture's corner in the paint box (the page's shift moves it), and its size.
     int gauche = gaucheImageCours, haut = hautImageCours;
     int largeur = 0, hauteur = 0;
     std::unique_ptr<Tfigure> surface;
@@ -42,7 +43,7 @@ struct TpageLecon {
     std::vector<TRect> espacesLibres;
 };
 
-// Lays the lesson out under its title; texts are measured on the canvas given. An error names the
-// source line.
-TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions, const std::string& titre,
-                         Canevas& mesure);
+// Lays the lesson out for its page: its title, and its picture where the page's shift puts it;
+// texts are measured on the canvas given. An error names the source line.
+TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions,
+                         const TpageDuCours& pageDuCours, Canevas& mesure);

@@ -11,7 +11,6 @@
 
 #include "cours/page_lecon.h"
 #include "cours/rendu_lecon.h"
-#include "cours/titres_lecon.h"
 #include "navigation/arbres.h"
 #include "platform/qt/canevas_qt.h"
 
@@ -21,7 +20,7 @@ class Composition : public testing::Test {
 protected:
     TpageLecon composer(const std::string& source)
     {
-        return composerLecon(lireSourceLecon(source), "Titre", mesure);
+        return composerLecon(lireSourceLecon(source), pageDuCours, mesure);
     }
 
     // "line: message" of the error the source gives; empty when it gives none.
@@ -36,6 +35,7 @@ protected:
         return {};
     }
 
+    TpageDuCours pageDuCours{1002, "Titre", 0, 0};
     QImage brouillon{1, 1, QImage::Format_RGB32};
     QPainter peintre{&brouillon};
     CanevasQt mesure{peintre};
@@ -114,24 +114,34 @@ TEST_F(Composition, lesMotsDesBlocsSuivisDAutresMotsSontDuTexte)
 
 TEST_F(Composition, leDecalageDeLaPagePlaceEtDimensionneLImage)
 {
-    const TpageLecon page = composer("décalage -5 1\ntitre\n");
+    pageDuCours = {1054, "Titre", -5, 1};
+    const TpageLecon page = composer("titre\n");
     EXPECT_EQ(page.gauche, 32);
     EXPECT_EQ(page.haut, 27);
     EXPECT_EQ(page.largeur, largeurZoneCours - 32);
     // The picture reaches down to a figure placed below its last line.
+    pageDuCours = {1002, "Titre", 0, 0};
     TpageLecon avecFigure = composer("titre\nfigure 100 100 300\npoint A 1 0.5\nfin\n");
     const QImage image = peindreLecon(avecFigure);
     EXPECT_GT(image.height(), 300);
 }
 
-TEST(TitresLecon, leTitreDUnePageEstLaFeuilleDeSonRangDansLArbre)
+TEST(PageDuCours, unePageSeTrouveParSonImageAvecLeTitreDeSaFeuilleEtSonDecalage)
 {
     const auto lignes = lignesArbreChoixCours();
-    // Chapter 1: 0, "Le cours" 1, its pages 2 to 5, "Méthodes" 6, its pages 7 to 10.
-    EXPECT_EQ(titreDeLaPage("01S1"), lignes[2].texte);
-    EXPECT_EQ(titreDeLaPage("01S4"), lignes[5].texte);
-    EXPECT_EQ(titreDeLaPage("01SF1"), lignes[7].texte);
-    EXPECT_EQ(titreDeLaPage("13SF4"), lignes.back().texte);
-    for (const char* code : {"01S5", "12S6", "14S1", "00S1", "01X1", "1S1", "01S", "01SF"})
-        EXPECT_EQ(titreDeLaPage(code), std::nullopt) << code;
+    const struct {
+        const char* image;
+        int code;
+        double colonne, ligne;
+    } cas[] = {{"01S1", 1002, 0, 0}, {"01SF1", 1007, 0, 0.5}, {"04SF2", 1041, -7.5, 0},
+               {"12S5", 1123, -5, 0}, {"13SF4", 1139, 0, 0}};
+    for (const auto& c : cas) {
+        const std::optional<TpageDuCours> page = pageDuCours(c.image);
+        ASSERT_TRUE(page) << c.image;
+        EXPECT_EQ(page->code, c.code);
+        EXPECT_EQ(page->titre, lignes[static_cast<std::size_t>(c.code - 1000)].texte);
+        EXPECT_EQ(page->colonne, c.colonne);
+        EXPECT_EQ(page->ligne, c.ligne);
+    }
+    for (const char* image : {"01S5", "12S6", "14S1", "01S", ""}) EXPECT_FALSE(pageDuCours(image)) << image;
 }
