@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "engine/base/nombres.h"
 #include "engine/figure/peinture.h"
@@ -48,6 +49,38 @@ void verifierEspaceLibre(const TpageLecon& page, const QImage& image, const TRec
                                          rectangleEnTexte(espace));
 }
 
+// The points of a figure and their labels painted alone, with room around the box: a label too
+// near the edge, or a point out of the box, would be cut on the page. Lines run to the edges of
+// the window and are cut there on purpose.
+void verifierFigure(const TfigureLecon& figure, int rang)
+{
+    constexpr int marge = 40;
+    Tfigure& f = *figure.surface;
+    std::vector<bool> visibles;
+    for (int i = 1; i <= f.nbObjets; ++i) {
+        Tobjet& o = *f.objets[i];
+        visibles.push_back(o.visible);
+        if (o.classe != affPoint) o.visible = false;
+    }
+    QImage image(f.largeur + 2 * marge, f.hauteur + 2 * marge, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter peintre(&image);
+        peintre.translate(marge, marge);
+        CanevasQt canevas(peintre);
+        dessinerFigure(f, canevas);
+    }
+    for (int i = 1; i <= f.nbObjets; ++i) f.objets[i]->visible = visibles[static_cast<std::size_t>(i - 1)];
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const bool dedans = x >= marge && x < marge + f.largeur && y >= marge && y < marge + f.hauteur;
+            if (!dedans && estEncre(image.pixel(x, y)))
+                throw ErreurLecon(0, "la figure " + std::to_string(rang) + " déborde de sa boîte en (" +
+                                         std::to_string(figure.x + x - marge) + ", " +
+                                         std::to_string(figure.y + y - marge) + ") de l'image");
+        }
+}
+
 void verifierTextes(const TpageLecon& page)
 {
     const Tfigure& f = *page.surface;
@@ -84,6 +117,7 @@ QImage peindreLecon(TpageLecon& page)
     page.hauteur = std::max(page.hauteur, basDeLEncre(image) + margeBas);
     image = image.copy(0, 0, page.largeur, page.hauteur);
     verifierTextes(page);
+    for (std::size_t k = 0; k < page.figures.size(); ++k) verifierFigure(page.figures[k], static_cast<int>(k + 1));
     for (const TRect& espace : page.espacesLibres) verifierEspaceLibre(page, image, espace);
     return image;
 }
