@@ -167,6 +167,15 @@ void ligneNommee(Tfigure& f, const Tstatement& s)
     creer(f, a[0], a[1], a[2], s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
+// "disque d O M": the disc of centre O through M filled in its colour, its circle drawn over it.
+void disque(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creerCercle(f, a[0], a[1], a[2], s.options.couleur, 1, 1);
+    changerRemplissage(f, a[0], 1);
+    creerCercle(f, a[0] + "_bord", a[1], a[2], 0x000000, 1, s.options.epaisseur);
+}
+
 // "arc a O P Q": centre O, from P towards the ray through Q.
 void arc(Tfigure& f, const Tstatement& s)
 {
@@ -347,6 +356,7 @@ const TstatementFigure statements[] = {
     {"parallèle", 3, ligneNommee<creerParallele>},
     {"médiatrice", 3, ligneNommee<creerMediatrice>},
     {"cercle", 3, ligneNommee<creerCercle>},
+    {"disque", 3, disque},
     {"arc", 4, arc},
     {"polygone", -1, polygone},
     {"ligne-brisée", -1, ligneBrisee},

@@ -96,8 +96,10 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
         {"Une ligne sans titre\n", "1: la leçon n'a pas de titre"},
         {"titre\nfin\n", "2: \"fin\" de trop"},
         {"titre\nsaut deux\n", "2: nombre attendu au lieu de \"deux\""},
+        // A label that would be cut at the edge of its figure.
+        {"titre\nfigure 100 100 100\npoint A 3.2 1 droite\nfin\n", "0: la figure 1 déborde de sa boîte"},
         // A figure line under the back button, at (680, 20) of the paint box.
-        {"titre\naller 20\nfigure 600 150 30\npoint A 0 0.5 sans-nom\npoint B 5 0.5 sans-nom\nsegment A B\nfin\n",
+        {"titre\naller 20\nfigure 600 150 30\npoint A 0.3 0.5 sans-nom\npoint B 4.7 0.5 sans-nom\nsegment A B\nfin\n",
          "0: un bouton de la fenêtre cacherait le dessin en (679, 19)-(771, 46)"},
         // A declared link button over a text.
         {"titre\naller 300\nUne ligne\nbouton 90 300 100\n", "0: un bouton de la fenêtre cacherait le dessin en (90, 300)-(190, 323)"},

@@ -162,7 +162,7 @@ TEST_F(PagesCours, ImagesEtMessages)
 
     afficherPageCours(d, 1047);
     EXPECT_EQ(zoneCours.Height(), 485);
-    EXPECT_EQ(textes(), (std::vector<std::string>{std::string(21, ' ') + "Écriture fractionnaire",
+    EXPECT_EQ(textes(), (std::vector<std::string>{std::string(21, ' ') + "Fractions égales",
                                                   "La page de cours V0505S2.jpg est manquante."}));
     afficherPageCours(d, 1045);
     EXPECT_EQ(textes(), (std::vector<std::string>{std::string(21, ' ') + "Le cours",
@@ -206,7 +206,7 @@ TEST_F(PagesCours, ArbreSuitLaPage)
     afficherPageCours(d, 1079);
     EXPECT_EQ(arbreCours.Selected(), 79);
     for (const int c : noeudsChapitresCours) EXPECT_EQ(arbreCours.Expanded(c), c == 75) << c;
-    EXPECT_EQ(d.titrePageCours, "Droites parallèles");
+    EXPECT_EQ(d.titrePageCours, "Droites perpendiculaires");
     EXPECT_EQ(d.chapitrePageCours, 9);
 }
 
