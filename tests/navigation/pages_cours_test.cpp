@@ -162,7 +162,7 @@ TEST_F(PagesCours, ImagesEtMessages)
 
     afficherPageCours(d, 1047);
     EXPECT_EQ(zoneCours.Height(), 485);
-    EXPECT_EQ(textes(), (std::vector<std::string>{std::string(21, ' ') + "Quotients égaux",
+    EXPECT_EQ(textes(), (std::vector<std::string>{std::string(21, ' ') + "Fractions égales",
                                                   "La page de cours V0505S2.jpg est manquante."}));
     afficherPageCours(d, 1045);
     EXPECT_EQ(textes(), (std::vector<std::string>{std::string(21, ' ') + "Le cours",

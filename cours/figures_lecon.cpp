@@ -1,0 +1,398 @@
+#include "cours/figures_lecon.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/figure/creation_lignes.h"
+#include "engine/figure/creation_points.h"
+#include "engine/figure/objets_par_nom.h"
+
+namespace {
+
+// What may follow the names and numbers of a statement, in any order: a colour, a trait, a
+// thickness, a fill, where a point's label stands, or that a point shows no label or nothing.
+struct Toptions {
+    TColor couleur = 0x000000;
+    int trait = 1;
+    int epaisseur = 1;
+    bool plein = false;
+    // The label's place around its point, in character cells; "haut-droite" unless told.
+    double dx = 0.4, dy = -1.3;
+    bool gaucheDuPoint = false;
+    bool sansNom = false;
+    bool invisible = false;
+};
+
+struct TmotCouleur {
+    const char* mot;
+    TColor couleur;
+};
+
+const TmotCouleur couleurs[] = {
+    {"noir", 0x000000},     {"bleu", 0xFF0000},       {"rouge", 0x0000FF},
+    {"vert", 0x008000},     {"orange", 0x0080FF},     {"gris", 0x808080},
+    {"violet", 0x800080},   {"marine", 0x800000},     {"bleu-clair", 0xFFE0C0},
+    {"vert-clair", 0xC0F0C0}, {"jaune-clair", 0xA0FFFF}, {"rose-clair", 0xD0C0FF},
+};
+
+struct TmotTrait {
+    const char* mot;
+    int trait;
+};
+
+const TmotTrait traits[] = {{"tirets", 2}, {"pointillé", 3}, {"double-flèche", 4}, {"flèche", 5}};
+
+// Label places; on the left the label's own width is added.
+struct TmotPlace {
+    const char* mot;
+    double dx, dy;
+    bool gauche;
+};
+
+const TmotPlace places[] = {
+    {"haut", -0.4, -1.4, false},        {"bas", -0.4, 0.2, false},
+    {"droite", 0.7, -0.6, false},       {"gauche", -0.7, -0.6, true},
+    {"haut-droite", 0.4, -1.3, false},  {"haut-gauche", -0.4, -1.3, true},
+    {"bas-droite", 0.4, 0.1, false},    {"bas-gauche", -0.4, 0.1, true},
+};
+
+// Reads the options among the words; the other words are kept, in order, as the arguments.
+std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Toptions& options)
+{
+    std::vector<std::string> arguments;
+    for (const std::string& mot : mots) {
+        bool option = true;
+        if (mot == "épais")
+            options.epaisseur = 2;
+        else if (mot == "plein")
+            options.plein = true;
+        else if (mot == "sans-nom")
+            options.sansNom = true;
+        else if (mot == "invisible")
+            options.invisible = true;
+        else
+            option = false;
+        for (const TmotCouleur& c : couleurs)
+            if (mot == c.mot) options.couleur = c.couleur, option = true;
+        for (const TmotTrait& t : traits)
+            if (mot == t.mot) options.trait = t.trait, option = true;
+        for (const TmotPlace& p : places)
+            if (mot == p.mot) options.dx = p.dx, options.dy = p.dy, options.gaucheDuPoint = p.gauche,
+                              option = true;
+        if (!option) arguments.push_back(mot);
+    }
+    return arguments;
+}
+
+struct Tstatement {
+    const TinstructionLecon& instruction;
+    std::vector<std::string> arguments;
+    Toptions options;
+
+    double nombre(std::size_t k) const { return nombreDe(instruction, arguments[k]); }
+    // A label's offset: on the left of the point, the label's width in cells is taken off.
+    double dx(const std::string& etiquette) const
+    {
+        return options.gaucheDuPoint ? options.dx - 0.9 * static_cast<double>(etiquette.size())
+                                     : options.dx;
+    }
+};
+
+// "point A x y"
+void point(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    creerPointNomme(f, nom, s.options.couleur, s.nombre(1), s.nombre(2), s.dx(nom), s.options.dy);
+}
+
+// The constructed points of the engine, by the shape of their creator: from two objects ("milieu
+// I A B", "symétrique M' d M", "intersection I d1 d2", "intersection-cercles I c1 c2"), from two
+// and a number ("sur M A B t", "rotation M' O M angle"), from three ("quatrième D A B C") or four
+// ("report M A B C D").
+using TpointDeDeux = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                 double, double, TColor);
+using TpointDeDeuxEtNombre = Tobjet* (*)(Tfigure&, const std::string&, const std::string&,
+                                         const std::string&, double, double, double, TColor);
+using TpointDeTrois = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                  const std::string&, double, double, TColor);
+using TpointDeQuatre = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                   const std::string&, const std::string&, double, double, TColor);
+
+template <TpointDeDeux creer>
+void pointDeDeux(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], s.dx(a[0]), s.options.dy, s.options.couleur);
+}
+
+template <TpointDeDeuxEtNombre creer>
+void pointDeDeuxEtNombre(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], s.nombre(3), s.dx(a[0]), s.options.dy, s.options.couleur);
+}
+
+template <TpointDeTrois creer>
+void pointDeTrois(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], a[3], s.dx(a[0]), s.options.dy, s.options.couleur);
+}
+
+template <TpointDeQuatre creer>
+void pointDeQuatre(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], a[3], a[4], s.dx(a[0]), s.options.dy, s.options.couleur);
+}
+
+// Lines between two points ("segment A B", "droite A B", "demi-droite A B"), named after them; and
+// lines and circles named in the statement ("perpendiculaire d P (AB)", "parallèle d P (AB)",
+// "médiatrice d A B", "cercle c O M").
+using TligneDeDeux = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, TColor, int, int);
+using TligneNommee = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
+                                 TColor, int, int);
+
+template <TligneDeDeux creer>
+void ligneDeDeux(Tfigure& f, const Tstatement& s)
+{
+    creer(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait, s.options.epaisseur);
+}
+
+template <TligneNommee creer>
+void ligneNommee(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creer(f, a[0], a[1], a[2], s.options.couleur, s.options.trait, s.options.epaisseur);
+}
+
+// "disque d O M": the disc of centre O through M filled in its colour, its circle drawn over it.
+void disque(Tfigure& f, const Tstatement& s)
+{
+    const std::vector<std::string>& a = s.arguments;
+    creerCercle(f, a[0], a[1], a[2], s.options.couleur, 1, 1);
+    changerRemplissage(f, a[0], 1);
+    creerCercle(f, a[0] + "_bord", a[1], a[2], 0x000000, 1, s.options.epaisseur);
+}
+
+// "arc a O P Q": centre O, from P towards the ray through Q.
+void arc(Tfigure& f, const Tstatement& s)
+{
+    creerArcCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.arguments[3],
+                   s.options.couleur, s.options.trait, s.options.epaisseur);
+}
+
+std::string sommetsDe(const std::vector<std::string>& arguments)
+{
+    std::string sommets;
+    for (std::size_t k = 1; k < arguments.size(); ++k) sommets += (k > 1 ? " " : "") + arguments[k];
+    return sommets;
+}
+
+// "polygone p A B C ...": filled ("plein") in its colour with a black outline over it.
+void polygone(Tfigure& f, const Tstatement& s)
+{
+    const std::string& nom = s.arguments[0];
+    const std::string sommets = sommetsDe(s.arguments);
+    creerPolygone(f, nom, sommets, s.options.couleur);
+    if (!s.options.plein) return;
+    changerRemplissage(f, nom, 1);
+    creerPolygone(f, nom + "_bord", sommets, 0x000000);
+}
+
+// "ligne-brisée p A B C ...": the sides from A to the last point, not back.
+void ligneBrisee(Tfigure& f, const Tstatement& s)
+{
+    creerPolygoneBorde(f, s.arguments[0], sommetsDe(s.arguments), s.options.couleur);
+    changerTrait(f, s.arguments[0], s.options.trait);
+    changerEpaisseur(f, s.arguments[0], s.options.epaisseur);
+}
+
+// Names of the helper points of marks, which no statement uses.
+std::string auxiliaire(const Tfigure& f) { return "_" + std::to_string(f.nbObjets + 1); }
+
+// A hidden point at the distance d from the vertex towards the point, on the figure as it stands.
+std::string pointVers(Tfigure& f, const std::string& sommet, const std::string& vers, double d)
+{
+    const double longueur = std::hypot(abscisse(f, vers) - abscisse(f, sommet),
+                                       ordonnee(f, vers) - ordonnee(f, sommet));
+    const std::string nom = auxiliaire(f);
+    creerPointSurDroite(f, nom, sommet, vers, longueur > 0 ? d / longueur : 0, 0, 0, 0);
+    cacherObjet(f, nom);
+    return nom;
+}
+
+// World units are pixels over the scale: marks keep the same size in pixels on every figure.
+double enMonde(const Tfigure& f, double pixels) { return pixels / f.echelle; }
+
+// "angle-droit A B C": the little square of a right angle at B.
+void angleDroit(Tfigure& f, const Tstatement& s)
+{
+    const std::string& b = s.arguments[1];
+    const double cote = enMonde(f, 9);
+    const std::string p = pointVers(f, b, s.arguments[0], cote);
+    const std::string q = pointVers(f, b, s.arguments[2], cote);
+    const std::string r = auxiliaire(f);
+    creerQuatriemeSommet(f, r, b, p, q, 0, 0, 0);
+    cacherObjet(f, r);
+    creerPolygoneBorde(f, auxiliaire(f), p + " " + r + " " + q, s.options.couleur);
+}
+
+// A stroke across the line from A to B at the point A + t(B - A), `demi` pixels on each side.
+void traitEnTravers(Tfigure& f, const std::string& a, const std::string& b, double t, double demi,
+                    TColor couleur, int epaisseur)
+{
+    const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
+    if (longueur <= 0) return;
+    const std::string centre = auxiliaire(f);
+    creerPointSurDroite(f, centre, a, b, t, 0, 0, 0);
+    cacherObjet(f, centre);
+    // A quarter turn of the farther end, brought to the stroke's half-length.
+    const bool versB = t <= 0.5;
+    const std::string bout = auxiliaire(f);
+    creerImageRotationHomothetie(f, bout, centre, versB ? b : a, 90,
+                                 enMonde(f, demi) / (longueur * (versB ? 1 - t : t)), 0, 0, 0);
+    cacherObjet(f, bout);
+    const std::string autre = auxiliaire(f);
+    creerSymetriqueCentral(f, autre, centre, bout, 0, 0, 0);
+    cacherObjet(f, autre);
+    creerSegment(f, bout, autre, couleur, 1, epaisseur);
+}
+
+// "graduation A B n": n + 1 strokes from A to B, n equal steps; thick ones are also longer.
+void graduation(Tfigure& f, const Tstatement& s)
+{
+    const int n = static_cast<int>(s.nombre(2));
+    const double demi = s.options.epaisseur > 1 ? 6 : 4;
+    for (int k = 0; k <= n; ++k)
+        traitEnTravers(f, s.arguments[0], s.arguments[1], n > 0 ? static_cast<double>(k) / n : 0,
+                       demi, s.options.couleur, s.options.epaisseur);
+}
+
+// "marque-angle A O B": a small arc at O from the side [OA) to the side [OB), anticlockwise.
+void marqueAngle(Tfigure& f, const Tstatement& s)
+{
+    const std::string& o = s.arguments[1];
+    const double rayon = enMonde(f, s.options.epaisseur > 1 ? 22 : 16);
+    const std::string debut = pointVers(f, o, s.arguments[0], rayon);
+    const std::string fin = pointVers(f, o, s.arguments[2], rayon);
+    creerArcCercle(f, auxiliaire(f), o, debut, fin, s.options.couleur, 1, 1);
+}
+
+// "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths.
+void codage(Tfigure& f, const Tstatement& s)
+{
+    const std::string& a = s.arguments[0];
+    const std::string& b = s.arguments[1];
+    const int n = static_cast<int>(s.nombre(2));
+    const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
+    if (longueur <= 0) return;
+    const double ecart = enMonde(f, 4) / longueur;
+    for (int k = 0; k < n; ++k) traitEnTravers(f, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 5, s.options.couleur, 1);
+}
+
+// The characters a label shows, its markup codes left out.
+int caracteresVisibles(const std::string& texte)
+{
+    int n = 0;
+    for (std::size_t k = 0; k < texte.size(); ++k)
+        if (texte[k] == '$') ++k;
+        else ++n;
+    return n;
+}
+
+// "partage A B C D n": the quadrilateral ABCD cut into n equal strips by segments from [AB] to
+// [DC], as a bar shows a fraction.
+void partage(Tfigure& f, const Tstatement& s)
+{
+    const int n = static_cast<int>(s.nombre(4));
+    for (int k = 1; k < n; ++k) {
+        const double t = static_cast<double>(k) / n;
+        const std::string bas = auxiliaire(f);
+        creerPointSurDroite(f, bas, s.arguments[0], s.arguments[1], t, 0, 0, 0);
+        cacherObjet(f, bas);
+        const std::string haut = auxiliaire(f);
+        creerPointSurDroite(f, haut, s.arguments[3], s.arguments[2], t, 0, 0, 0);
+        cacherObjet(f, haut);
+        creerSegment(f, bas, haut, s.options.couleur, s.options.trait, s.options.epaisseur);
+    }
+}
+
+// "étiquette x y texte": a text in $-markup centred on x, its top at y. A label's offset counts
+// in 8-pixel cells, and its characters are about 3.4 pixels wide on each side of their middle.
+void etiquette(Tfigure& f, const Tstatement& s)
+{
+    std::string texte = s.instruction.reste;
+    for (int mot = 0; mot < 2; ++mot) {
+        const std::size_t blanc = texte.find(' ');
+        texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
+    }
+    creerPoint(f, auxiliaire(f), texte, s.nombre(0), s.nombre(1), -0.42 * caracteresVisibles(texte),
+               0, s.options.couleur, 0);
+}
+
+struct TstatementFigure {
+    const char* mot;
+    // The arguments it takes; -1 for a list of at least two.
+    int nbArguments;
+    void (*creer)(Tfigure& f, const Tstatement& s);
+};
+
+const TstatementFigure statements[] = {
+    {"point", 3, point},
+    {"milieu", 3, pointDeDeux<creerMilieu>},
+    {"sur", 4, pointDeDeuxEtNombre<creerPointSurDroite>},
+    {"symétrique", 3, pointDeDeux<creerSymetriqueDroite>},
+    {"rotation", 4, pointDeDeuxEtNombre<creerImageRotation>},
+    {"report", 5, pointDeQuatre<reporterLongueur>},
+    {"intersection", 3, pointDeDeux<creerIntersectionDroites>},
+    {"intersection-cercles", 3, pointDeDeux<creerIntersectionCercles>},
+    {"quatrième", 4, pointDeTrois<creerQuatriemeSommet>},
+    {"segment", 2, ligneDeDeux<creerSegment>},
+    {"droite", 2, ligneDeDeux<creerDroite>},
+    {"demi-droite", 2, ligneDeDeux<creerDemiDroite>},
+    {"perpendiculaire", 3, ligneNommee<creerPerpendiculaire>},
+    {"parallèle", 3, ligneNommee<creerParallele>},
+    {"médiatrice", 3, ligneNommee<creerMediatrice>},
+    {"cercle", 3, ligneNommee<creerCercle>},
+    {"disque", 3, disque},
+    {"arc", 4, arc},
+    {"polygone", -1, polygone},
+    {"ligne-brisée", -1, ligneBrisee},
+    {"angle-droit", 3, angleDroit},
+    {"marque-angle", 3, marqueAngle},
+    {"codage", 3, codage},
+    {"graduation", 3, graduation},
+    {"partage", 5, partage},
+};
+
+}  // namespace
+
+void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (instruction.mot == "étiquette") {
+        if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "étiquette x y texte");
+        etiquette(figure, {instruction, {mots[0], mots[1]}, {}});
+        return;
+    }
+    for (const TstatementFigure& statement : statements) {
+        if (instruction.mot != statement.mot) continue;
+        Tstatement s{instruction, {}, {}};
+        s.arguments = lireOptions(mots, s.options);
+        const int n = static_cast<int>(s.arguments.size());
+        if (statement.nbArguments >= 0 ? n != statement.nbArguments : n < 3)
+            throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
+        const int avant = figure.nbObjets;
+        statement.creer(figure, s);
+        Tobjet* dernier = figure.nbObjets > avant ? objetDIndice(figure, figure.nbObjets) : nullptr;
+        // "invisible" hides what the statement made last: a construction line, a circle that
+        // only gives an intersection, a point that only places others; "sans-nom" takes a
+        // point's label away.
+        if (dernier && s.options.invisible) dernier->visible = false;
+        if (dernier && dernier->point && s.options.sansNom) dernier->point->etiquette.clear();
+        return;
+    }
+    throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'est pas un objet de figure");
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The statements of a lesson's figure, one per line, each made by a creator of the figure engine
+// from named points: "point A 1 2 gauche", "segment A B rouge", "cercle c O A", ...
+
+#include "cours/source_lecon.h"
+#include "engine/figure/figure.h"
+
+void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction);

@@ -1,0 +1,33 @@
+#pragma once
+// A lesson source: one instruction per line, a word and the rest of the line. Lines that begin
+// with "#" are comments; blank lines are skipped; the indentation that shows the blocks is
+// dropped. Texts are the program's Windows-1252 bytes.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct TinstructionLecon {
+    int ligne = 0;  // in the source, from 1, for the messages
+    std::string mot;
+    std::string reste;
+    // The whole line without its indentation: a text line when the word is no instruction.
+    std::string texte;
+};
+
+// What is wrong with a source, and where.
+class ErreurLecon : public std::runtime_error {
+public:
+    ErreurLecon(int ligne, const std::string& message);
+    int ligne() const { return ligne_; }
+
+private:
+    int ligne_;
+};
+
+std::vector<TinstructionLecon> lireSourceLecon(const std::string& contenu);
+
+// The words of a text separated by blanks.
+std::vector<std::string> motsDe(const std::string& texte);
+// A number written with a decimal point or comma; an error at the instruction's line otherwise.
+double nombreDe(const TinstructionLecon& instruction, const std::string& mot);

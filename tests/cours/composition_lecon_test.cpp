@@ -1,0 +1,149 @@
+// How a lesson source is laid out: where the phrases of link frames land, and the mistakes that
+// stop the build with their line rather than give a page with hidden or covered words.
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "cours/page_lecon.h"
+#include "cours/rendu_lecon.h"
+#include "navigation/arbres.h"
+#include "platform/qt/canevas_qt.h"
+
+namespace {
+
+class Composition : public testing::Test {
+protected:
+    TpageLecon composer(const std::string& source)
+    {
+        return composerLecon(lireSourceLecon(source), pageDuCours, mesure);
+    }
+
+    // "line: message" of the error the source gives; empty when it gives none.
+    std::string erreur(const std::string& source)
+    {
+        try {
+            TpageLecon page = composer(source);
+            peindreLecon(page);
+        } catch (const ErreurLecon& e) {
+            return std::to_string(e.ligne()) + ": " + e.what();
+        }
+        return {};
+    }
+
+    TpageDuCours pageDuCours{1002, "Titre", 0, 0};
+    QImage brouillon{1, 1, QImage::Format_RGB32};
+    QPainter peintre{&brouillon};
+    CanevasQt mesure{peintre};
+};
+
+// The text object whose markup is exactly this; null for none.
+const Ttexte* texte(const TpageLecon& page, const std::string& markup)
+{
+    const Tfigure& f = *page.surface;
+    for (int i = 1; i <= f.nbObjets; ++i)
+        if (const Ttexte* t = std::get_if<Ttexte>(&f.objets[i]->donnees); t && t->texte == markup) return t;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(Composition, unePhraseDeLienSePoseSurSonCadreEtLaSuiteLaSuit)
+{
+    // The frame's line at y = 100 of the paint box: its zone, and the phrase, from 82 down.
+    const TpageLecon page = composer("titre\nlien 300 100 75 : {numérateur} de la fraction\n");
+    const Ttexte* phrase = texte(page, "$knumérateur");
+    ASSERT_TRUE(phrase);
+    EXPECT_EQ(phrase->x, 300 - gaucheImageCours);
+    EXPECT_EQ(phrase->y, 100 - 18 - hautImageCours);
+    const Ttexte* suite = texte(page, " de la fraction");
+    ASSERT_TRUE(suite);
+    EXPECT_GT(suite->x, phrase->x + 65);
+    EXPECT_LT(suite->x, phrase->x + 75);
+    EXPECT_EQ(suite->y, phrase->y);
+}
+
+TEST_F(Composition, unePhraseQuiNeTientPasSurSonCadreArreteLaConstruction)
+{
+    const struct {
+        const char* source;
+        const char* message;
+    } cas[] = {
+        {"titre\nlien 300 100 40 : {numérateur}\n", "2: la phrase \"numérateur\" mesure"},
+        {"titre\nlien 100 100 75 : Un texte bien trop long avant {numérateur}\n", "2: le texte avant \"numérateur\" est trop long"},
+        {"titre\nlien 400 100 75 : Un {numérateur}\n", "2: le texte avant \"numérateur\" est trop court"},
+        {"titre\nlien 300 100 75 ; 500 100 75 : {numérateur}\n", "2: autant de {phrases} que de cadres"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << erreur(c.source);
+}
+
+TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
+{
+    const struct {
+        const char* source;
+        const char* message;
+    } cas[] = {
+        {"titre\naller 100\nUne ligne\naller 108\nUne autre ligne\n", "5: \"Une autre ligne\" chevauche \"Une ligne\""},
+        {"titre\nencadré 150\n  Une ligne bien trop longue pour ce petit cadre\nfin\n", "3: le texte dépasse à droite"},
+        {"titre\npropriété\n  Une ligne\n", "2: \"propriété\" sans \"fin\""},
+        {"titre\nfigure 100 100 100\ncarré A B\nfin\n", "3: \"carré\" n'est pas un objet de figure"},
+        {"titre\nfigure 100 100 100\nsegment A\nfin\n", "3: \"segment\" n'a pas ses arguments"},
+        {"titre Un titre à soi\n", "1: le titre est celui de l'arbre des pages"},
+        {"Une ligne sans titre\n", "1: la leçon n'a pas de titre"},
+        {"titre\nfin\n", "2: \"fin\" de trop"},
+        {"titre\nsaut deux\n", "2: nombre attendu au lieu de \"deux\""},
+        // A label that would be cut at the edge of its figure.
+        {"titre\nfigure 100 100 100\npoint A 3.2 1 droite\nfin\n", "0: la figure 1 déborde de sa boîte"},
+        // A figure line under the back button, at (680, 20) of the paint box.
+        {"titre\naller 20\nfigure 600 150 30\npoint A 0.3 0.5 sans-nom\npoint B 4.7 0.5 sans-nom\nsegment A B\nfin\n",
+         "0: un bouton de la fenêtre cacherait le dessin en (679, 19)-(771, 46)"},
+        // A declared link button over a text.
+        {"titre\naller 300\nUne ligne\nbouton 90 300 100\n", "0: un bouton de la fenêtre cacherait le dessin en (90, 300)-(190, 323)"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
+}
+
+TEST_F(Composition, lesMotsDesBlocsSuivisDAutresMotsSontDuTexte)
+{
+    const TpageLecon page = composer("titre\naction menée par la classe\nfin de la phrase\npropriété 300\nfin\n");
+    EXPECT_TRUE(texte(page, "action menée par la classe"));
+    EXPECT_TRUE(texte(page, "fin de la phrase"));
+}
+
+TEST_F(Composition, leDecalageDeLaPagePlaceEtDimensionneLImage)
+{
+    pageDuCours = {1054, "Titre", -5, 1};
+    const TpageLecon page = composer("titre\n");
+    EXPECT_EQ(page.gauche, 32);
+    EXPECT_EQ(page.haut, 27);
+    EXPECT_EQ(page.largeur, largeurZoneCours - 32);
+    // The picture reaches down to a figure placed below its last line.
+    pageDuCours = {1002, "Titre", 0, 0};
+    TpageLecon avecFigure = composer("titre\nfigure 100 100 300\npoint A 1 0.5\nfin\n");
+    const QImage image = peindreLecon(avecFigure);
+    EXPECT_GT(image.height(), 300);
+}
+
+TEST(PageDuCours, unePageSeTrouveParSonImageAvecLeTitreDeSaFeuilleEtSonDecalage)
+{
+    const auto lignes = lignesArbreChoixCours();
+    const struct {
+        const char* image;
+        int code;
+        double colonne, ligne;
+    } cas[] = {{"01S1", 1002, 0, 0}, {"01SF1", 1007, 0, 0.5}, {"04SF2", 1041, -7.5, 0},
+               {"12S5", 1123, -5, 0}, {"13SF4", 1139, 0, 0}};
+    for (const auto& c : cas) {
+        const std::optional<TpageDuCours> page = pageDuCours(c.image);
+        ASSERT_TRUE(page) << c.image;
+        EXPECT_EQ(page->code, c.code);
+        EXPECT_EQ(page->titre, lignes[static_cast<std::size_t>(c.code - 1000)].texte);
+        EXPECT_EQ(page->colonne, c.colonne);
+        EXPECT_EQ(page->ligne, c.ligne);
+    }
+    for (const char* image : {"01S5", "12S6", "14S1", "01S", ""}) EXPECT_FALSE(pageDuCours(image)) << image;
+}
