@@ -14,6 +14,23 @@
 #include "platform/double/controles_enregistres.h"
 #include "platform/double/image_enregistree.h"
 
+// Every kind of typed answer, the numeric ones first.
+constexpr std::uint8_t genresTapes[] = {
+    typeEntier,        typeDecimal,          typeFractionSimplifiee, typeNombre,
+    typeFraction,      typeAngle180,         typeAngle360,           typeFractionDecimale,
+    typeVraiFaux,      typeMultiplePi,       typeNotationScientifique, typeOuiNon,
+    typeComparaison,   typeDuree,            typeFormuleTableur,
+    typeNomDroite,     typeNomDemiDroite,    typeNomDeuxPoints,      typeNomSegment,
+    typeNomDeuxPointsListe, typeNomAngle,    typeNomPoint,           typeNomTroisPoints,
+    typeNomQuatrePoints, typeEnsemblePoints, typeExpression,         typeExpressionFactorisee,
+    typeExpressionDeveloppee, typeExpressionSansParentheses, typeExpressionLibre, typeSolutions,
+    typeListeNonOrdonnee, typeListeOrdonnee, typeCoordonnees,        typeInegalite,
+    typeInegaliteStricte, typeEncadrement,
+};
+constexpr std::size_t nbGenresNumeriques = 15;
+constexpr std::size_t nbGenresTapes = sizeof genresTapes;
+constexpr const std::uint8_t* genresNumeriques = genresTapes;
+
 inline TdonneesCommunes& donneesFuzz()
 {
     static ZoneDessinEnregistree zone;

@@ -9,12 +9,7 @@
 
 namespace {
 
-constexpr std::uint8_t genresNumeriques[] = {
-    typeEntier,         typeDecimal,  typeFractionSimplifiee,   typeNombre, typeFraction,
-    typeAngle180,       typeAngle360, typeFractionDecimale,     typeVraiFaux, typeMultiplePi,
-    typeNotationScientifique, typeOuiNon, typeComparaison, typeDuree, typeFormuleTableur,
-};
-constexpr std::size_t nbGenres = sizeof genresNumeriques;
+constexpr std::size_t nbGenres = nbGenresNumeriques;
 constexpr int denominateursImposes[] = {0, 1, 100};
 
 }  // namespace
