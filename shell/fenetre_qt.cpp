@@ -160,9 +160,10 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
 
     fenetre_->FormCreate();
     // What the stored layout gives besides: the course box as tall as the visible page, and the
-    // animations shown under their heading.
+    // animations and the index from A to Z shown under their headings.
     w.ZoneTexteCours->resize(w.ZoneTexteCours->width(), donneesCommunes->hauteurZoneCours);
     w.ArbreChoixImagiciel->Expand(0, false);
+    w.ArbreAlphabetique->Expand(0, false);
     disposer();
 }
 
