@@ -1,6 +1,8 @@
 // One drag step on a full statement figure: the dragged point moves, the construction engine
-// recomputes every object from it to the last, and the whole surface of 650 objects is painted
-// with the Qt canvas into an image of its size, grid and axes included.
+// recomputes every object from it to the last, and the surface of 650 objects is painted with the
+// Qt canvas into an image of its size, grid and axes included: whole, as before dragging kept
+// layers, or through the mouse, whose drag keeps the still objects in two layers and paints only
+// what moves between them.
 
 #include <benchmark/benchmark.h>
 
@@ -12,8 +14,10 @@
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_points.h"
 #include "engine/figure/figure.h"
+#include "engine/figure/glissement.h"
 #include "engine/figure/objets_par_nom.h"
 #include "engine/figure/peinture.h"
+#include "engine/figure/souris.h"
 #include "platform/qt/canevas_qt.h"
 
 namespace {
@@ -21,8 +25,8 @@ namespace {
 constexpr int nbBlocs = 50;  // of 13 objects each
 
 // Each block starts from the midpoint of the previous block's A and its own free point U, so
-// moving the first point moves every block after it, and everything stays inside the window as
-// on a pupil's figure. The free points are labelled; the constructed ones too when asked, which
+// moving A0, the start of that chain, moves every block, and the U of block b > 0 moves blocks b
+// and after (U0 only its own); everything stays inside the window as on a pupil's figure. The free points are labelled; the constructed ones too when asked, which
 // makes 300 labels on the surface.
 void construire(Tfigure& f, bool toutesEtiquettes)
 {
@@ -79,6 +83,51 @@ void BM_glisserEtPeindre(benchmark::State& state)
 BENCHMARK(BM_glisserEtPeindre)
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+namespace {
+
+// The drags through the mouse: 0 the last block's free point, which a dozen objects follow; 1 the
+// first point of the chain of midpoints, which every block follows. Each step is painted whole
+// (1) or layered (0).
+void BM_glisserALaSouris(benchmark::State& state)
+{
+    std::unique_ptr<Tfigure> f;
+    creerFigure(nullptr, 320, 290, f);
+    f->couleurFond = 0xFFFFFF;
+    f->axesVisibles = true;
+    construire(*f, false);
+    const std::string tenu = state.range(0) == 0 ? "U" + std::to_string(nbBlocs - 1) : "A0";
+    rendreMobile(*f, tenu);
+    const int px = versPixelX(*f, abscisse(*f, tenu)), py = versPixelY(*f, ordonnee(*f, tenu));
+    gererSouris(*f, px, py, sourisEnfoncee);
+    if (state.range(1) != 0) f->glissement.reset();
+    QImage image(f->largeur, f->hauteur, QImage::Format_RGB32);
+    int pas = 0;
+    int mobiles = 0;
+    for (auto _ : state) {
+        pas = 1 - pas;
+        gererSouris(*f, px + 3 * pas, py - 2 * pas, sourisDeplacee);
+        QPainter peintre(&image);
+        CanevasQt canevas(peintre);
+        dessinerFigure(*f, canevas);
+        peintre.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    if (f->glissement)
+        for (const bool m : f->glissement->mobiles) mobiles += m;
+    state.counters["mobiles"] = mobiles;
+}
+BENCHMARK(BM_glisserALaSouris)
+    ->ArgNames({"tenu", "entier"})
+    ->Args({0, 1})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Args({1, 0})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);

@@ -1,3 +1,5 @@
 #pragma once
-// PROVISOIRE
+// The chapters' part in the exercise cycle.
+
+// Enters every chapter's dispatchers and hooks in the exercise cycle; once, at start.
 void installerChapitres();

@@ -8,9 +8,6 @@ namespace {
 // Lives from the program's start to its exit, like the framework unit that owns it.
 TdonneesCommunes instance;
 
-// Indices of the chapter nodes of ArbreChoixExercice, chapter 1 first.
-constexpr std::int32_t noeudsChapitres[] = {0, 35, 67, 98, 146, 182, 221, 246, 285, 314, 346, 391, 428};
-
 }  // namespace
 
 TdonneesCommunes* const donneesCommunes = &instance;

@@ -240,5 +240,8 @@ void reinitialiserExercice(TdonneesCommunes& donnees);
 // The values every question starts from, first or next, before its statement sets its own.
 void reinitialiserQuestion(TdonneesCommunes& donnees);
 
+// Indices of the chapter nodes of ArbreChoixExercice, chapter 1 first.
+constexpr std::array<std::int32_t, 13> noeudsChapitres = {0, 35, 67, 98, 146, 182, 221, 246, 285, 314, 346, 391, 428};
+
 // The chapter code (chapter + 1, 2..14) of an exercise node index of ArbreChoixExercice.
 std::int32_t codeChapitreDe(std::int32_t numeroExercice);

@@ -39,10 +39,19 @@ inline void verifierResultatConnu(std::uint8_t r)
              r == resultatForme);
 }
 
+// Field k checked as it stands; gives the result.
+inline std::uint8_t verifierChamp(TdonneesCommunes& d, int k)
+{
+    std::uint8_t resultat = resultatJuste;
+    verifierSelonType(d, k, resultat);
+    verifierResultatConnu(resultat);
+    return resultat;
+}
+
 // Field k, its kind already set, checked against the input: "expected\ntyped", or the typed text
-// alone against the default expected text.
-inline void verifierTextes(TdonneesCommunes& d, int k, const std::uint8_t* octets,
-                           std::size_t taille, const char* attenduParDefaut)
+// alone against the default expected text. Gives the result.
+inline std::uint8_t verifierTextes(TdonneesCommunes& d, int k, const std::uint8_t* octets,
+                                   std::size_t taille, const char* attenduParDefaut)
 {
     const std::string texte = texteDe(octets, taille);
     if (texte.find('\n') == std::string::npos) {
@@ -53,7 +62,5 @@ inline void verifierTextes(TdonneesCommunes& d, int k, const std::uint8_t* octet
         d.texteAttendu[k] = lignes.premiere;
         d.reponseTapee[k] = lignes.seconde;
     }
-    std::uint8_t resultat = resultatJuste;
-    verifierSelonType(d, k, resultat);
-    verifierResultatConnu(resultat);
+    return verifierChamp(d, k);
 }

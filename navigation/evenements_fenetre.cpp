@@ -175,8 +175,6 @@ void TfenetrePrincipale::PageControleChange()
 
 void TfenetrePrincipale::PageMenuEnter() { c_.PageControle->SetFocus(); }
 
-void TfenetrePrincipale::demandeFermetureInfo() { fermerInfo(); }
-
 void TfenetrePrincipale::TimerTimer()
 {
     if (d_.delaiBoutons >= 2) {

@@ -210,9 +210,6 @@ public:
     void PageControleChange();
     void PageMenuEnter();
 
-    // The information window asks to be closed (posted by it, handled after its own handler).
-    void demandeFermetureInfo();
-
     // Timers.
     void TimerTimer();
     void TimerAnimationAccueilTimer();

@@ -3,11 +3,13 @@
 // program's painters use, with the semantics they were written for.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
 #include "platform/types.h"
 
+class Calque;
 class Image;
 
 enum TPenStyle : std::uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
@@ -79,4 +81,10 @@ public:
     virtual int TextHeight(const std::string& texte) = 0;
     virtual void Draw(int x, int y, const Image& image) = 0;
     virtual void StretchDraw(const TRect& r, const Image& image) = 0;
+    // A layer of the size that this canvas can Draw; null when this kind of canvas has none,
+    // which the default is.
+    virtual std::unique_ptr<Calque> creerCalque(int largeur, int hauteur);
 };
+
+// Pen, brush, font and text background of one canvas given to another.
+void copierEtat(const Canevas& source, Canevas& cible);

@@ -269,6 +269,7 @@ void FenetreQt::construirePageExercice(TcomposantsFenetre& c)
     w.LabelChapitreExercice = etiquette(w.ToolBarExercice, "LabelChapitreExercice", "");
     w.BoutonBilan = bouton(w.ToolBarExercice, "BoutonBilan", "Bilan", 80);
     w.BoutonQuitterExo = bouton(w.ToolBarExercice, "BoutonQuitterExo", "Quitter", 80);
+    ecrireEnBlanc(w.LabelChapitreExercice, 12);
     w.SurTitreExercice = creer<PanneauQt>(w.PageExercice, "SurTitreExercice");
     w.LabelTitreExercice = etiquette(w.PageExercice, "LabelTitreExercice", "");
     w.LabelTitreExercice->setFont(police(12, true));
@@ -471,8 +472,11 @@ void FenetreQt::disposer()
     w.BoiteSolution->setGeometry(0, ySolution, largeur, w.PageExercice->height() - ySolution);
     w.SepareEnonceSolution->setGeometry(0, 0, largeur, hauteurBarre);
     w.ZoneScoreExercice->setGeometry(0, 0, 318, hauteurBarre);
-    w.ZoneTexteSolution->setGeometry(0, hauteurBarre, 528, 155);
+    // The solution text runs under the solution figure, which stands over its right part when
+    // shown, so that a long line without a figure is read whole.
+    w.ZoneTexteSolution->setGeometry(0, hauteurBarre, largeur, 155);
     w.ZoneFigureSolution->setGeometry(530, hauteurBarre, 248, 155);
+    w.ZoneFigureSolution->raise();
     w.ZoneOutilsDessin->setGeometry(w.PanelOutilsDessin->contentsRect());
 
     // Animation: title, then the box of the text and the figure.

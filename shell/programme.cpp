@@ -1,6 +1,7 @@
 #include "shell/programme.h"
 
 #include "chapters/chapitres.h"
+#include "exercise/horloge.h"
 #include "platform/plateforme.h"
 #include "platform/qt/polices_substituees.h"
 
@@ -8,7 +9,12 @@ Programme::Programme()
 {
     installerPolicesSubstituees();
     installerPlateforme(&systeme_);
+    creerHorloge();
     installerChapitres();
 }
 
-Programme::~Programme() { installerPlateforme(nullptr); }
+Programme::~Programme()
+{
+    libererHorloge();
+    installerPlateforme(nullptr);
+}

@@ -13,6 +13,12 @@
 #include "engine/text/zones_liens.h"
 #include "platform/controles.h"
 
+struct Tglissement;
+// Frees the drag record, which is complete only where the drag is handled.
+struct TfinGlissement {
+    void operator()(Tglissement* glissement) const;
+};
+
 constexpr int nbObjetsMax = 650;
 constexpr int nbParametres = 16;
 constexpr int nbPointsAimantesMax = 10;
@@ -69,6 +75,8 @@ struct Tfigure {
     int indiceDiagramme = 0;
     int indiceDamier = 0;
     bool sourisInactive = false;
+    // From the grab to the release: what the drag keeps to paint faster.
+    std::unique_ptr<Tglissement, TfinGlissement> glissement;
 };
 
 // Releases the surface the variable holds, then makes a new one bound to the control; the reset

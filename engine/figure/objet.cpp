@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/base/chaine_courte.h"
+#include "engine/figure/cases_damier.h"
 #include "engine/figure/image_vide.h"
 
 namespace {
@@ -104,8 +105,7 @@ void initialiserObjet(Tobjet& objet)
         p.tailleEtiquette = 11;
         p.modeEtiquette = 0;
     }
-    // The checkerboard's defaults are its record's.
-    if (objet.genre == genreDamier) objet.donnees = Tdamier{};
+    if (objet.genre == genreDamier) initialiserDamier(objet.donneesDe<Tdamier>());
     objet.visible = true;
     objet.couleur = 0;
     objet.remplissage = 0;

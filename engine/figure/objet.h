@@ -13,6 +13,8 @@
 #include <variant>
 
 #include "engine/figure/damier.h"
+#include "engine/figure/diagramme.h"
+#include "engine/figure/pave.h"
 #include "engine/figure/tableau.h"
 #include "platform/image.h"
 #include "platform/types.h"
@@ -219,10 +221,6 @@ struct TimageInterne {
     const Image* image = nullptr;
     int codeLien = 0;
 };
-
-// The records of diagrams and boxes gain their fields with those kinds.
-struct Tdiagramme {};
-struct Tpave {};
 
 // 31: measure in degrees.
 struct TcoteAngle {

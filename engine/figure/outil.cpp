@@ -1,6 +1,7 @@
 #include "engine/figure/outil.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -32,4 +33,60 @@ void initialiserOutil(Toutil& outil, int emplacement)
     outil.angleBras = 67.4;
     outil.rayonPoignee = 0.8;
     outil.brasReglable = true;
+}
+
+namespace {
+
+// Bit g: the kind g has the feature.
+constexpr unsigned bits(std::initializer_list<TgenreOutil> genres)
+{
+    unsigned b = 0;
+    for (const TgenreOutil g : genres) b |= 1u << g;
+    return b;
+}
+
+bool parmi(const Toutil& outil, unsigned genres)
+{
+    return outil.genre <= outilRapporteur && (genres >> outil.genre & 1u) != 0;
+}
+
+constexpr unsigned genresVisibles =
+    bits({outilRegle, outilEquerre, outilCompas, outilGabarit, outilRegleGraduee,
+          outilEquerreGraduee, outilCompasGradue, outilRapporteur});
+
+} // namespace
+
+bool outilVisible(const Toutil& outil)
+{
+    return parmi(outil, genresVisibles);
+}
+
+bool estEquerre(const Toutil& outil)
+{
+    return parmi(outil, bits({outilEquerre, outilEquerreGraduee}));
+}
+
+bool estRapporteur(const Toutil& outil)
+{
+    return outil.genre == outilRapporteur;
+}
+
+bool aUnRayon(const Toutil& outil)
+{
+    return parmi(outil, bits({outilCompas, outilCompasGradue, outilRapporteur}));
+}
+
+bool estGradue(const Toutil& outil)
+{
+    return parmi(outil, bits({outilRegleGraduee, outilEquerreGraduee, outilCompasGradue}));
+}
+
+bool aUnBordDroit(const Toutil& outil)
+{
+    return parmi(outil, genresVisibles & ~bits({outilCompas}));
+}
+
+bool aUnBras(const Toutil& outil)
+{
+    return parmi(outil, bits({outilGabarit, outilRapporteur}));
 }

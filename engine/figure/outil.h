@@ -20,6 +20,20 @@ enum TgenreOutil : std::uint8_t {
     outilRapporteur = 8,
 };
 
+// The part of an instrument the mouse holds.
+enum TpartieOutil : int {
+    partieAucune = 0,
+    partieCorps = 1,
+    partieBord = 2,
+    // The edge, taken behind the pivot.
+    partieBordArriere = 4,
+    partieRayon = 6,
+    // The set square's sliding edge.
+    partieBordGlissant = 8,
+    partieBras = 9,
+    partieBrasArriere = 10,
+};
+
 struct Toutil {
     // The kinds the instrument panel may give this slot.
     Ensemble256 genresPermis;
@@ -39,9 +53,8 @@ struct Toutil {
     double angle = 0;
     // The second arm, relative to angle.
     double angleBras = 0;
-    // 0 none, 1 body, 2 edge, 4 edge from behind the pivot, 6 radius, 8 sliding edge, 9 arm,
-    // 10 arm from behind the pivot.
-    int partieSaisie = 0;
+    // A TpartieOutil.
+    int partieSaisie = partieAucune;
     // The central disc by which the body is taken.
     double rayonPoignee = 0;
     bool brasReglable = false;
@@ -53,3 +66,12 @@ constexpr int nbOutilsMax = 3;
 
 // Puts the instrument of slot 1..3 away with the defaults of its slot.
 void initialiserOutil(Toutil& outil, int emplacement);
+
+// What an instrument has, by its kind.
+bool outilVisible(const Toutil& outil);
+bool estEquerre(const Toutil& outil);
+bool estRapporteur(const Toutil& outil);
+bool aUnRayon(const Toutil& outil);
+bool estGradue(const Toutil& outil);
+bool aUnBordDroit(const Toutil& outil);
+bool aUnBras(const Toutil& outil);

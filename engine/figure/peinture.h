@@ -18,9 +18,13 @@ void dessinerFigure(Tfigure& figure);
 // into. Without a control, the background fills the surface's own size in its colour.
 void dessinerFigure(Tfigure& figure, Canevas& canevas);
 
-// Draws the instruments of a surface; set by the instruments' painter. While it is null the
+// Draws the instruments of a surface: dessinerOutils unless replaced. While it is null the
 // instruments are not drawn.
 extern void (*dessinerOutilsFigure)(Tfigure& figure, Canevas& canevas);
+// Every instrument that is out, step by step: the grab discs, their outlines, the protractor's
+// and the graduated instruments' graduations, the red reference crosses, the set squares'
+// perpendiculars with their right-angle marks, the circles, the second arms.
+void dessinerOutils(Tfigure& figure, Canevas& canevas);
 
 // Object i (1-based) by its display class; an undefined or hidden object draws nothing. Points
 // receive the pixel position they are drawn at.
@@ -60,3 +64,9 @@ void tracerDemiDroiteFenetre(const Tfigure& figure, Canevas& canevas, TColor cou
 void dessinerAxes(const Tfigure& figure, Canevas& canevas);
 // The surface's checkerboard (indiceDamier): its filled cells, then its grid.
 void dessinerDamier(const Tfigure& figure, Canevas& canevas);
+// The surface's diagram (indiceDiagramme): the category boxes, then the bars with their scale, or
+// the sectors; the drag handles unless it is locked; with types 4 and 5 the frequency table and
+// the sector diagram.
+void dessinerDiagramme(const Tfigure& figure, Canevas& canevas);
+// Box i, cell by cell.
+void dessinerPave(Tfigure& figure, Canevas& canevas, int i);

@@ -176,10 +176,15 @@ void dessinerTableauObjet(Tfigure& f, Canevas& canevas, int i)
     dessinerTableau(canevas, o.donneesDe<Ttableau>(), o.couleur);
 }
 
-// Whatever object carries the class, the surface's own checkerboard is drawn.
+// Whatever object carries the class, the surface's own checkerboard or diagram is drawn.
 void dessinerDamierObjet(Tfigure& f, Canevas& canevas, int)
 {
     dessinerDamier(f, canevas);
+}
+
+void dessinerDiagrammeObjet(Tfigure& f, Canevas& canevas, int)
+{
+    dessinerDiagramme(f, canevas);
 }
 
 using TdessinObjet = void (*)(Tfigure& figure, Canevas& canevas, int i);
@@ -189,8 +194,7 @@ struct TdessinClasse {
     TdessinObjet dessin;
 };
 
-// What draws each display class. Diagrams and boxes are not drawn yet: their records hold no
-// fields so far. Their classes, like 0, 6 and any other, draw nothing.
+// What draws each display class; 0, 6 and any other draw nothing.
 constexpr TdessinClasse dessinsClasses[] = {
     {affPoint, dessinerPoint},
     {affSegment, dessinerSegmentObjet},
@@ -205,6 +209,8 @@ constexpr TdessinClasse dessinsClasses[] = {
     {affImage, dessinerImage},
     {affImageInterne, dessinerImageInterne},
     {affTableau, dessinerTableauObjet},
+    {affDiagramme, dessinerDiagrammeObjet},
+    {affPave, dessinerPave},
     {affDamier, dessinerDamierObjet},
 };
 

@@ -1,5 +1,7 @@
 #include "platform/double/canevas_enregistre.h"
 
+#include "platform/double/calque_enregistre.h"
+
 #include <algorithm>
 #include <climits>
 #include <iterator>
@@ -141,4 +143,11 @@ std::size_t CanevasEnregistre::nombre(GenreAppel genre) const
 {
     return static_cast<std::size_t>(std::count_if(
         appels_.begin(), appels_.end(), [genre](const Appel& a) { return a.genre == genre; }));
+}
+
+std::unique_ptr<Calque> CanevasEnregistre::creerCalque(int largeur, int hauteur)
+{
+    if (!calquesPermis) return nullptr;
+    ++nbCalquesCrees;
+    return std::make_unique<CalqueEnregistre>(largeur, hauteur);
 }

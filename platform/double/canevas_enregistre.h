@@ -66,6 +66,11 @@ public:
     int TextHeight(const std::string& texte) override;
     void Draw(int x, int y, const Image& image) override;
     void StretchDraw(const TRect& r, const Image& image) override;
+    // A recording layer, when layers are allowed; they are not until a test allows them.
+    std::unique_ptr<Calque> creerCalque(int largeur, int hauteur) override;
+    bool calquesPermis = false;
+    // The layers made, in order.
+    int nbCalquesCrees = 0;
 
     // Every call, in the order made.
     const std::vector<Appel>& appels() const { return appels_; }

@@ -11,6 +11,7 @@
 #include <numbers>
 #include <unordered_map>
 
+#include "platform/qt/calque_qt.h"
 #include "platform/qt/couleur_qt.h"
 #include "platform/qt/image_qt.h"
 #include "platform/qt/symbole.h"
@@ -323,6 +324,15 @@ void CanevasQt::Draw(int x, int y, const Image& image)
 {
     if (const auto* imageQt = dynamic_cast<const ImageQt*>(&image))
         peintre_.drawImage(QPoint(x, y), imageQt->qimage());
+    else if (const auto* calque = dynamic_cast<const CalqueQt*>(&image))
+        peintre_.drawImage(QPoint(x, y), calque->qimage());
+}
+
+std::unique_ptr<Calque> CanevasQt::creerCalque(int largeur, int hauteur)
+{
+    const QPaintDevice* support = peintre_.device();
+    return std::make_unique<CalqueQt>(largeur, hauteur,
+                                      support ? support->devicePixelRatioF() : 1.0);
 }
 
 void CanevasQt::StretchDraw(const TRect& r, const Image& image)

@@ -35,6 +35,7 @@ public:
     int TextHeight(const std::string& texte) override;
     void Draw(int x, int y, const Image& image) override;
     void StretchDraw(const TRect& r, const Image& image) override;
+    std::unique_ptr<Calque> creerCalque(int largeur, int hauteur) override;
 
 private:
     enum class TFormeArc { arc, secteur, corde };

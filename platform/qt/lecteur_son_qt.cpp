@@ -7,10 +7,11 @@
 
 void LecteurSonQt::Open()
 {
-    son_.reset();
-    ouvert_.clear();
     const QString chemin = versChemin(fichier_);
-    if (QFileInfo(chemin).isFile()) ouvert_ = chemin;
+    const QString trouve = QFileInfo(chemin).isFile() ? chemin : QString();
+    // Opening the sound already loaded keeps it: each wrong answer opens it again.
+    if (trouve != ouvert_) son_.reset();
+    ouvert_ = trouve;
 }
 
 void LecteurSonQt::Play()

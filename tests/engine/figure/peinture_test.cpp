@@ -80,6 +80,7 @@ auto estMarqueur(int x, int y)
 
 TEST_F(Peinture, fondInstrumentsAxesObjetsPuisPoints)
 {
+    const auto peintreOutils = dessinerOutilsFigure;
     dessinerOutilsFigure = [](Tfigure& figure, Canevas& canevas) {
         // The instruments are drawn over the background and under the grid.
         tracerLigneMonde(figure, canevas, 0x00FF00, 1, 0, 0, 1, 1, 1);
@@ -91,7 +92,7 @@ TEST_F(Peinture, fondInstrumentsAxesObjetsPuisPoints)
     creerSegmentTrait(f(), "A", "B", 0xFF0000);
     creerTexte(f(), "Bonjour", 0x0000FF, 2, 1);
     zone.peindre();
-    dessinerOutilsFigure = nullptr;
+    dessinerOutilsFigure = peintreOutils;
 
     const int fond = premierAppel(k(), [](const Appel& a) {
         return a.genre == GenreAppel::Rectangle &&
@@ -121,6 +122,7 @@ TEST_F(Peinture, instrumentsDessinesSeulementQuandIlsSontSortis)
     int appels = 0;
     static int* compteur = nullptr;
     compteur = &appels;
+    const auto peintreOutils = dessinerOutilsFigure;
     dessinerOutilsFigure = [](Tfigure&, Canevas&) { ++*compteur; };
     zone.peindre();
     EXPECT_EQ(appels, 0);
@@ -131,6 +133,7 @@ TEST_F(Peinture, instrumentsDessinesSeulementQuandIlsSontSortis)
     // No hook: the instruments are simply not drawn.
     zone.peindre();
     EXPECT_EQ(appels, 1);
+    dessinerOutilsFigure = peintreOutils;
 }
 
 TEST_F(Peinture, cacheIndefiniOuNonAPeindre)
