@@ -11,6 +11,7 @@ constexpr int bordDroitChamps = 421;
 constexpr int hautChampSeul = 251;
 constexpr int hautDernierChamp = 263;
 constexpr int pasChamps = 28;
+constexpr int longueurChampMax = 78;
 constexpr int remonteeEtiquette = 27;
 constexpr double decalageEtiquette = 8;
 constexpr double decalageEtiquetteLettre = 10;
@@ -38,6 +39,7 @@ void placerChampsReponse(TdonneesCommunes& donnees, int n, int largeur)
         champ->setBounds(bordDroitChamps - largeur, haut, largeur, champ->Height());
         champ->setVisible(true);
         champ->setReadOnly(false);
+        champ->setMaxLength(longueurChampMax);
         champ->setText("");
     }
 }

@@ -4,6 +4,7 @@
 #include "exercise/ecriture_solution.h"
 #include "exercise/signalement.h"
 #include "exercise/tete_reponse.h"
+#include "exercise/verification_figure.h"
 #include "exercise/verification_nombre.h"
 #include "exercise/verification_type.h"
 
@@ -30,6 +31,14 @@ void ecrireChampsFaux(TdonneesCommunes& donnees, int premierFaux)
     }
 }
 
+// The pupil has a diagram to set, not yet found right.
+bool diagrammeARegler(const TdonneesCommunes& donnees)
+{
+    const Tfigure* f = donnees.surfaceFigureEnonce;
+    const Tobjet* diagramme = f ? objetDIndice(*f, f->indiceDiagramme) : nullptr;
+    return diagramme && !diagramme->verrouille;
+}
+
 const Image* imageCalculMentalFaux(const TdonneesCommunes& donnees)
 {
     if (donnees.tempsEcoule) return donnees.ImageDepasse;
@@ -47,6 +56,8 @@ void verifierReponse(TdonneesCommunes& donnees)
         verifierPlusieursChamps(donnees);
     else if (donnees.choixUnique)
         verifierChoixUnique(donnees);
+    else if (diagrammeARegler(donnees))
+        verifierDiagramme(donnees);
     else if (donnees.modeReponse == modeCalculMental)
         verifierChampUnique(donnees);
     else

@@ -79,6 +79,9 @@ public:
     virtual bool ReadOnly() const = 0;
     virtual void setReadOnly(bool v) = 0;
     virtual void SelectAll() = 0;
+    // The most characters the pupil may type; a longer text given is cut to it.
+    virtual int MaxLength() const = 0;
+    virtual void setMaxLength(int n) = 0;
 
     // Called before the field handles the key itself.
     std::function<void(int touche)> OnKeyDown;

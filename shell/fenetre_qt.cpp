@@ -150,7 +150,7 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
 
     fenetre_ = std::make_unique<TfenetrePrincipale>(c, *donneesCommunes);
     fenetre_->fermer = [this] { close(); };
-    lierBoutons(c);
+    lierBoutons();
 
     for (QWidget* parent : {static_cast<QWidget*>(w.PageMenu), static_cast<QWidget*>(w.PageCours),
                             static_cast<QWidget*>(w.PageExercice), static_cast<QWidget*>(w.PageImagiciel),
@@ -388,7 +388,7 @@ void FenetreQt::construirePageIndex(TcomposantsFenetre& c)
     c.ArbreAlphabetique = w.ArbreAlphabetique;
 }
 
-void FenetreQt::lierBoutons(const TcomposantsFenetre&)
+void FenetreQt::lierBoutons()
 {
     Composants& w = *w_;
     TfenetrePrincipale& f = *fenetre_;

@@ -41,7 +41,7 @@ private:
     void construirePageExercice(TcomposantsFenetre& c);
     void construirePageImagiciel(TcomposantsFenetre& c);
     void construirePageIndex(TcomposantsFenetre& c);
-    void lierBoutons(const TcomposantsFenetre& c);
+    void lierBoutons();
     // Lays out the components that fill their parent or one of its sides, as the parent's size
     // changes; the others keep the places the program gives them.
     void disposer();

@@ -103,10 +103,16 @@ private:
 class ChampEditionEnregistre final : public EtatControle<ChampEdition> {
 public:
     std::string Text() const override { return texte_; }
-    void setText(const std::string& texte) override { texte_ = texte; }
+    void setText(const std::string& texte) override { texte_ = texte.substr(0, static_cast<std::size_t>(longueurMax_)); }
     bool ReadOnly() const override { return lectureSeule_; }
     void setReadOnly(bool v) override { lectureSeule_ = v; }
     void SelectAll() override { ++nbSelectAll; }
+    int MaxLength() const override { return longueurMax_; }
+    void setMaxLength(int n) override
+    {
+        longueurMax_ = std::max(n, 0);
+        setText(texte_);
+    }
 
     // The pupil presses a key in the field.
     void taper(int touche);
@@ -115,6 +121,8 @@ public:
 
 private:
     bool lectureSeule_ = false;
+    // As the toolkit's edit field starts.
+    int longueurMax_ = 32767;
 };
 
 class ArbreEnregistre final : public EtatControle<Arbre> {

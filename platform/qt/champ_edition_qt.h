@@ -14,6 +14,8 @@ public:
     bool ReadOnly() const override { return QLineEdit::isReadOnly(); }
     void setReadOnly(bool v) override { QLineEdit::setReadOnly(v); }
     void SelectAll() override { QLineEdit::selectAll(); }
+    int MaxLength() const override { return QLineEdit::maxLength(); }
+    void setMaxLength(int n) override { QLineEdit::setMaxLength(n); }
 
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;

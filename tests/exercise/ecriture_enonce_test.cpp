@@ -48,6 +48,9 @@ TEST_F(EcritureEnonce, ChampsDeReponseAlignesADroite)
             EXPECT_EQ(e.Width(), c.largeur);
             EXPECT_EQ(e.Text(), "");
             EXPECT_FALSE(e.ReadOnly());
+            // At most 78 characters can be typed.
+            e.setText(std::string(100, '7'));
+            EXPECT_EQ(e.Text().size(), 78u);
         }
     }
 }

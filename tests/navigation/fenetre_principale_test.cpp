@@ -5,6 +5,7 @@
 
 #include "engine/figure/dossier_programme.h"
 #include "engine/figure/objets_par_nom.h"
+#include "exercise/horloge.h"
 #include "tests/navigation/fenetre_de_test.h"
 
 namespace {
@@ -246,6 +247,41 @@ TEST(FenetrePrincipale, leDelaiDesBoutonsCompteLesTopsDuMinuteur)
     EXPECT_TRUE(t.c.BoutonSuite->Enabled());
     EXPECT_FALSE(t.c.BoutonSommaire->Enabled());  // hidden buttons stay as they are
     EXPECT_FALSE(t.Timer.Enabled());
+}
+
+TEST(FenetrePrincipale, lHorlogeDecompteAuxTopsPuisValideQuandLeTempsEstEcoule)
+{
+    FenetreDeTest t;
+    creerHorloge();
+    t.ArbreChoixExercice.cliquer(2);
+    t.ArbreChoixExercice.cliquer(2);
+    demarrerHorloge(2, 3);
+    t.Timer.setEnabled(true);
+    std::vector<int> comptes;
+    for (int top = 1; top <= 4; ++top) {
+        t.Timer.declencher();
+        comptes.push_back(horloge().compte);
+        EXPECT_FALSE(t.d.tempsEcoule) << top;
+    }
+    EXPECT_EQ(comptes, (std::vector<int>{3, 3, 2, 1}));
+    // The tick that brings the count to 0 validates the answer as it stands.
+    t.Timer.declencher();
+    EXPECT_EQ(horloge().compte, 0);
+    EXPECT_TRUE(t.d.tempsEcoule);
+    EXPECT_TRUE(t.d.questionTerminee);
+    // The settled question's button delay keeps the timer going for one more tick.
+    EXPECT_EQ(t.d.delaiBoutons, 1);
+    EXPECT_TRUE(t.Timer.Enabled());
+    t.Timer.declencher();
+    EXPECT_FALSE(t.Timer.Enabled());
+    // A paused clock never finishes.
+    demarrerHorloge(0, 0);
+    suspendreHorloge();
+    t.d.tempsEcoule = false;
+    t.Timer.setEnabled(true);
+    t.Timer.declencher();
+    EXPECT_FALSE(t.d.tempsEcoule);
+    libererHorloge();
 }
 
 TEST(FenetrePrincipale, unLienSousLaSourisDonneLaMainEtUnClicLeSuit)
