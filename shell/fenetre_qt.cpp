@@ -249,7 +249,7 @@ void FenetreQt::construirePageCours(TcomposantsFenetre& c)
     w.ScrollBoiteCours->viewport()->setAutoFillBackground(true);
     // The page's own buttons stand on the page and scroll with it.
     w.BoutonPourSexercer = bouton(w.ZoneTexteCours, "BoutonPourSexercer", "S'exercer", 100);
-    w.BoutonRetour = bouton(w.ZoneTexteCours, "BoutonRetour", "Retour", 90);
+    w.BoutonRetour = bouton(w.ZoneTexteCours, "BoutonRetour", "Retour", 80);
     w.BoutonPourSexercer->setVisible(false);
     ecrireEnBlanc(w.LabelChapitreCours, 12);
 
