@@ -19,6 +19,8 @@ struct TconstructeurImagiciel {
 };
 
 constexpr TconstructeurImagiciel constructeurs[] = {
+    {1501, [](TdonneesCommunes& d) { preparerImagicielDiagramme(d, 0); }},
+    {1502, [](TdonneesCommunes& d) { preparerImagicielDiagramme(d, 1); }},
     {1503, preparerImagicielSymetrie},
     {1504, preparerImagicielPave},
     {1506, preparerImagicielSymetriquePoint},

@@ -2,6 +2,7 @@
 // later steps hidden.
 
 #include "engine/figure/creation_lignes.h"
+#include "engine/figure/creation_marques.h"
 #include "engine/figure/creation_points.h"
 #include "engine/figure/objets_par_nom.h"
 #include "navigation/imagiciels_construire.h"
@@ -139,7 +140,8 @@ void preparerImagicielMediatrice(TdonneesCommunes& d)
     creerIntersectionCercles(f, "M2", "c1A", "c1B", 0.3, 0.3, noirImagiciel);
     creerPointSurDroite(f, "N2", "M2", "B", 0, 0.3, 0.3, noirImagiciel);
     creerIntersectionCercles(f, "P", "c2B", "c2A", 0.3, -0.8, noirImagiciel);
-    cacherObjets(f, "N2");
+    // The crossings of the arcs show the two points; their names would say nothing to the pupil.
+    cacherObjets(f, "M2 N2 P");
     creerArcAutour(f, "a1", "A", "M2", 15);
     creerArcAutour(f, "a2", "B", "N2", 15);
     creerArcAutour(f, "a3", "A", "P", 15);
@@ -148,7 +150,13 @@ void preparerImagicielMediatrice(TdonneesCommunes& d)
     creerSegment(f, "B", "N2", vert, 1, 1);
     creerMediatrice(f, "med", "A", "B", bleuImagiciel, 1, 1);
     creerMilieu(f, "m3", "A", "B", 0.3, 0.3, noirImagiciel);
-    cacherObjets(f, "a1 a2 a3 a4 [AM2] [BN2] med m3");
+    // The equal radii of the first pair of arcs, then the equal halves of [AB].
+    creerCodageSegment(f, "m1", "A", "M2", 0.25, vert, 2);
+    creerCodageSegment(f, "m2", "B", "N2", 0.25, vert, 2);
+    creerCodageSegment(f, "m4", "A", "m3", 0.25, bleuImagiciel, 2);
+    creerCodageSegment(f, "m5", "m3", "B", 0.25, bleuImagiciel, 2);
+    cacherObjets(f, "a1 a2 a3 a4 [AM2] [BN2] med m3 [m1_4m1_7] [m1_5m1_6] [m2_4m2_7] [m2_5m2_6] "
+                    "[m4_4m4_7] [m4_5m4_6] [m5_4m5_7] [m5_5m5_6]");
     ecrireTextesImagiciel(d, textesMediatrice);
     cacherTextesEtapes(d);
 }

@@ -8,6 +8,7 @@
 #include "engine/figure/creation_points.h"
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/objets_par_nom.h"
+#include "exercise/placement_figure.h"
 #include "navigation/imagiciels_etapes.h"
 
 void ecrireTextesImagiciel(TdonneesCommunes& d, std::span<const TelementTexte> elements)
@@ -21,19 +22,11 @@ void ecrireTextesImagiciel(TdonneesCommunes& d, std::span<const TelementTexte> e
     }
 }
 
-void placerZoneImagiciel(TdonneesCommunes& d, int gauche, int haut, int largeur, int hauteur)
-{
-    Tfigure& figure = *d.surfaceFigureImagiciel;
-    figure.controle->setBounds(gauche, haut, largeur, hauteur);
-    figure.controle->setVisible(true);
-    reinitialiserFigure(figure);
-}
-
 void preparerConstruction(TdonneesCommunes& d, const char* titre, int nbEtapes)
 {
     d.titreImagiciel = titre;
     d.nbEtapesImagiciel = nbEtapes;
-    placerZoneImagiciel(d, 340, 193, 420, 270);
+    placerZone(*d.surfaceFigureImagiciel, 340, 193, 420, 270);
     d.BoutonAvancer->setBounds(680, 150, d.BoutonAvancer->Width(), d.BoutonAvancer->Height());
 }
 

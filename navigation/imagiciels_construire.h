@@ -27,9 +27,6 @@ constexpr TColor rougeImagiciel = 0x0000FF;
 // Writes the elements on surfaceImagiciel in their order, so that they take the names "texte"
 // or "cadreSt" followed by their rank.
 void ecrireTextesImagiciel(TdonneesCommunes& donnees, std::span<const TelementTexte> elements);
-// Moves, sizes and shows the figure's paint box, and resets the figure to the new size.
-void placerZoneImagiciel(TdonneesCommunes& donnees, int gauche, int haut, int largeur,
-                         int hauteur);
 // The title, the number of steps, the figure zone of the constructions and BoutonAvancer.
 void preparerConstruction(TdonneesCommunes& donnees, const char* titre, int nbEtapes);
 // Every text line but the first and the last hidden, as a construction starts.
@@ -46,7 +43,8 @@ void creerArcEntre(Tfigure& figure, const std::string& nom, const std::string& o
 void creerArcAutour(Tfigure& figure, const std::string& nom, const std::string& o,
                     const std::string& p, double marge);
 
-// The builders.
+// The builders. The two diagrams share one: 0 the half disc, 1 the full disc.
+void preparerImagicielDiagramme(TdonneesCommunes& donnees, int disque);
 void preparerImagicielSymetrie(TdonneesCommunes& donnees);
 void preparerImagicielPave(TdonneesCommunes& donnees);
 void preparerImagicielSymetriquePoint(TdonneesCommunes& donnees);

@@ -1,8 +1,11 @@
 // The one-page illustrations: the figure answers the mouse from the start.
 
+#include "engine/figure/creation_diagramme.h"
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_points.h"
+#include "engine/figure/creation_textes.h"
 #include "engine/figure/objets_par_nom.h"
+#include "exercise/placement_figure.h"
 #include "navigation/imagiciels_construire.h"
 
 namespace {
@@ -58,6 +61,30 @@ void creerFaceHachuree(Tfigure& f, const std::string& nom, const std::string& so
 
 }  // namespace
 
+void preparerImagicielDiagramme(TdonneesCommunes& d, int disque)
+{
+    d.titreImagiciel = disque ? "Illustration du diagramme circulaire"
+                              : "Illustration du diagramme demi-circulaire";
+    d.chapitreImagiciel = 8;
+    placerZone(*d.surfaceFigureImagiciel, 15, 60, 750, 430);
+    Tfigure& f = *d.surfaceFigureImagiciel;
+    f.origineX += 30;
+    f.origineY -= 30;
+    calculerFenetre(f);
+    creerDiagramme(f, 6, "5\\7\\8\\10\\11\\4",
+                   "Catégorie 1\\Catégorie 2\\Catégorie 3\\Catégorie 4\\Catégorie 5\\Catégorie 6",
+                   disque ? 5 : 4, false);
+    Tfigure& texte = *d.surfaceImagiciel;
+    creerCadre(texte, 2, 1, 0.8, 42, 2.7);
+    creerLigneTexteMarge(texte,
+                         disque ? "Pour obtenir les angles, on divise 360° par l'effectif"
+                                : "Pour obtenir les angles, on divise 180° par l'effectif",
+                         1.5);
+    creerLigneTexteMarge(texte, "total et on multiplie les effectifs par le quotient obtenu.", 2.5);
+    creerLigneTexte(texte, "Les effectifs sont modifiables en déplaçant", 52, 1.5);
+    creerLigneTexte(texte, "les points bleus sur le diagramme à barres.", 52, 2.5);
+}
+
 // The box stands on the grid with its front corner at O; its length, height and depth are set by
 // three blue points that move by whole units, the depth drawn along the oblique of the
 // perspective. A unit cube is hatched in its corner, and its right face is red.
@@ -65,7 +92,7 @@ void preparerImagicielPave(TdonneesCommunes& d)
 {
     d.titreImagiciel = "Illustration du volume du pavé";
     d.chapitreImagiciel = 13;
-    placerZoneImagiciel(d, 15, 170, 760, 320);
+    placerZone(*d.surfaceFigureImagiciel, 15, 170, 760, 320);
     Tfigure& f = *d.surfaceFigureImagiciel;
     f.echelle = 36;
     f.origineX = 250;
@@ -124,7 +151,7 @@ void preparerImagicielPave(TdonneesCommunes& d)
 void preparerImagicielSymetrie(TdonneesCommunes& d)
 {
     d.titreImagiciel = "Illustration de la symétrie axiale";
-    placerZoneImagiciel(d, 15, 100, 760, 390);
+    placerZone(*d.surfaceFigureImagiciel, 15, 100, 760, 390);
     Tfigure& f = *d.surfaceFigureImagiciel;
     creerPointSansNom(f, "X1", noirImagiciel, 0, -4);
     creerPointSansNom(f, "X2", noirImagiciel, 0, 4);

@@ -160,9 +160,10 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
 
     fenetre_->FormCreate();
     // What the stored layout gives besides: the course box as tall as the visible page, and the
-    // animations shown under their heading.
+    // animations and the index from A to Z shown under their headings.
     w.ZoneTexteCours->resize(w.ZoneTexteCours->width(), donneesCommunes->hauteurZoneCours);
     w.ArbreChoixImagiciel->Expand(0, false);
+    w.ArbreAlphabetique->Expand(0, false);
     disposer();
 }
 
@@ -248,7 +249,7 @@ void FenetreQt::construirePageCours(TcomposantsFenetre& c)
     w.ScrollBoiteCours->viewport()->setAutoFillBackground(true);
     // The page's own buttons stand on the page and scroll with it.
     w.BoutonPourSexercer = bouton(w.ZoneTexteCours, "BoutonPourSexercer", "S'exercer", 100);
-    w.BoutonRetour = bouton(w.ZoneTexteCours, "BoutonRetour", "Retour", 90);
+    w.BoutonRetour = bouton(w.ZoneTexteCours, "BoutonRetour", "Retour", 80);
     w.BoutonPourSexercer->setVisible(false);
     ecrireEnBlanc(w.LabelChapitreCours, 12);
 

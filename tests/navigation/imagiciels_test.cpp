@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "engine/figure/objets_par_nom.h"
+#include "engine/figure/souris.h"
 #include "engine/text/textes_numerotes.h"
 #include "tests/navigation/banc_navigation.h"
 
@@ -49,12 +50,13 @@ TEST_F(Imagiciels, ParcoursDesEtapes)
           {"texte1 texte2 texte3", "A (BC) a1 a2 a3"},
           {"texte1 texte2 texte3 texte4 texte5 cadreSt6 texte7 texte8 texte9",
            "A B C (BC) a1 a2 a3 losa (AM)"}}},
-        {1507, "A B [AB] a1 a2 a3 a4 [AM2] [BN2] med m3",
+        {1507, "A B [AB] a1 a2 a3 a4 [AM2] [BN2] med m3 [m2_5m2_6] [m5_4m5_7]",
          {{"texte1 texte8", "A B [AB]"},
           {"texte1 texte2", "A B [AB] a1 [AM2]"},
-          {"texte1 texte2 texte3", "A B [AB] a1 a2 [AM2] [BN2]"},
+          {"texte1 texte2 texte3", "A B [AB] a1 a2 [AM2] [BN2] [m2_5m2_6]"},
           {"texte1 texte2 texte3 texte4", "A B [AB] a1 a2 a3 a4"},
-          {"texte1 texte2 texte3 texte4 texte5 texte6 texte7", "A B [AB] a1 a2 a3 a4 med m3"}}},
+          {"texte1 texte2 texte3 texte4 texte5 texte6 texte7",
+           "A B [AB] a1 a2 a3 a4 med m3 [m5_4m5_7]"}}},
         {1508, "A B [AB] a1 a2 losa (CD)",
          {{"texte1 texte9", "A B [AB]"},
           {"texte1 texte2", "A B [AB] a1"},
@@ -132,6 +134,31 @@ TEST_F(Imagiciels, GlisserPuisRevenir)
     }
 }
 
+// At the last step the pupil drags a blue point with the mouse; the construction follows, and one
+// step back puts everything where it started.
+TEST_F(Imagiciels, GlisserALaSouris)
+{
+    lancer(1508);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    Tfigure& f = *figureImagiciel;
+    const int x = versPixelX(f, 2), y = versPixelY(f, 2);
+    const double xC = abscisse(f, "C");
+    gererSouris(f, x, y, 1);
+    gererSouris(f, x + 27, y + 27, 3);
+    gererSouris(f, x + 27, y + 27, 2);
+    EXPECT_NEAR(abscisse(f, "A"), 3, 0.05);
+    EXPECT_NEAR(ordonnee(f, "A"), 1, 0.05);
+    EXPECT_NE(abscisse(f, "C"), xC);
+    etapePrecedenteImagiciel(d);
+    EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
+    EXPECT_DOUBLE_EQ(abscisse(f, "C"), xC);
+    // Fixed now: the mouse no longer moves it.
+    gererSouris(f, x, y, 1);
+    gererSouris(f, x + 27, y + 27, 3);
+    gererSouris(f, x + 27, y + 27, 2);
+    EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
+}
+
 // The triangle has no third vertex when one side is longer than the two others together.
 TEST_F(Imagiciels, TriangleImpossible)
 {
@@ -158,6 +185,8 @@ TEST_F(Imagiciels, TitresEtBoutons)
         std::string chapitre;
         bool boutons;
     } cas[] = {
+        {1501, "Illustration du diagramme demi-circulaire", texteNumero(509), false},
+        {1502, "Illustration du diagramme circulaire", texteNumero(509), false},
         {1503, "Illustration de la symétrie axiale", "Imagiciel", false},
         {1504, "Illustration du volume du pavé", texteNumero(514), false},
         {1508, "Construction de la médiatrice avec un losange", "Imagiciel", true},
@@ -167,6 +196,8 @@ TEST_F(Imagiciels, TitresEtBoutons)
     for (const auto& c : cas) {
         lancer(c.code);
         EXPECT_EQ(titreImagiciel.Caption(), c.titre);
+        // Each start rebuilds both surfaces from nothing.
+        EXPECT_EQ(objetNomme(*figureImagiciel, "Diagramme") != nullptr, c.code <= 1502) << c.code;
         EXPECT_EQ(chapitreImagiciel.Caption(), c.chapitre);
         EXPECT_EQ(avancer.Visible(), c.boutons) << c.code;
         EXPECT_EQ(reculer.Visible(), c.boutons) << c.code;

@@ -85,7 +85,7 @@ TEST_F(RenduNavigation, PanneauOutils)
 // Every step of every construction, and each one-page illustration, painted.
 TEST_F(RenduNavigation, Imagiciels)
 {
-    for (const int code : {1503, 1504, 1506, 1507, 1508, 1509, 1510}) {
+    for (const int code : {1501, 1502, 1503, 1504, 1506, 1507, 1508, 1509, 1510}) {
         d.imagiciel = code;
         lancerImagiciel(d);
         const int n = std::max(d.nbEtapesImagiciel, 1);
