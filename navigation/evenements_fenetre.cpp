@@ -3,6 +3,7 @@
 #include "engine/text/primitives.h"
 #include "exercise/cycle_exercice.h"
 #include "exercise/horloge.h"
+#include "navigation/couleurs_pages.h"
 #include "navigation/fenetre_principale.h"
 #include "navigation/imagiciels.h"
 #include "navigation/info.h"
@@ -17,8 +18,8 @@ struct Tonglet {
     TColor couleur;
 };
 constexpr Tonglet onglets[] = {
-    {"Sommaire", 0x0000FF}, {"Cours", 0x8CB92F}, {"Exercices", 0xB36600},
-    {"Imagiciels", 0xF6B200}, {"Index", 0x23D3F7},
+    {"Sommaire", couleurSommaire}, {"Cours", couleurCours}, {"Exercices", couleurExercices},
+    {"Imagiciels", couleurImagiciels}, {"Index", couleurIndex},
 };
 
 }  // namespace

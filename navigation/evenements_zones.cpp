@@ -6,6 +6,7 @@
 #include "exercise/cases_choix.h"
 #include "exercise/dessin_panneau_outils.h"
 #include "exercise/horloge.h"
+#include "navigation/couleurs_pages.h"
 #include "navigation/fenetre_principale.h"
 #include "navigation/info.h"
 #include "navigation/suivre_lien.h"
@@ -71,7 +72,7 @@ void TfenetrePrincipale::ZoneTexteImagicielPaint()
     if (!surfaceImagiciel_) return;
     dessinerFigure(*surfaceImagiciel_);
     if (d_.imagiciel != 0)
-        tracerSegment(c_.ZoneTexteImagiciel->canvas(), 0xF6B200, 1, 25, 2, 750, 2, 3);
+        tracerSegment(c_.ZoneTexteImagiciel->canvas(), couleurImagiciels, 1, 25, 2, 750, 2, 3);
 }
 
 void TfenetrePrincipale::ZoneOutilsDessinPaint() { dessinerPanneauOutils(d_, c_.ZoneOutilsDessin->canvas()); }

@@ -5,20 +5,16 @@
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/dossier_programme.h"
 #include "navigation/arbres.h"
+#include "navigation/couleurs_pages.h"
 #include "platform/plateforme.h"
 
 namespace {
 
-// Colours of the pages, blue in the high byte.
+// Colours of the boxes, blue in the high byte.
 constexpr TColor blanc = 0xFFFFFF;
 constexpr TColor fondEnonce = 0xE0F7FF;
 constexpr TColor fondSolution = 0xFDFEE0;
 constexpr TColor bleuAccueil = 0xD08B00;
-constexpr TColor couleurSommaire = 0x0000FF;
-constexpr TColor couleurCours = 0x8CB92F;
-constexpr TColor couleurExercices = 0xB36600;
-constexpr TColor couleurImagiciels = 0xF6B200;
-constexpr TColor couleurIndex = 0x23D3F7;
 constexpr TColor grisFenetre = 0xE0E0E0;
 
 void colorier(Controle* controle, TColor couleur)
