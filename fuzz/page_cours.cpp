@@ -18,6 +18,7 @@
 #include "fuzz/cible.h"
 #include "navigation/arbres.h"
 #include "navigation/pages_cours.h"
+#include "platform/double/canevas_enregistre.h"
 #include "platform/double/controles_enregistres.h"
 #include "platform/double/image_enregistree.h"
 #include "platform/double/plateforme_enregistree.h"
@@ -98,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     p.classeur.setActivePage(&p.menu);
     p.d.pageCours = 0;
     afficherPageCours(p.d, page);
-    dessinerFigure(*p.surface);
+    CanevasEnregistre canevas;
+    dessinerFigure(*p.surface, canevas);
 
     const std::optional<TimageRvb> attendue = lireJpeg(chemin);
     const Tobjet* image = nullptr;
