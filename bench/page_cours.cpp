@@ -13,11 +13,10 @@
 
 #include "engine/figure/dossier_programme.h"
 #include "engine/figure/peinture.h"
-#include "navigation/arbres.h"
 #include "navigation/pages_cours.h"
-#include "platform/double/controles_enregistres.h"
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/plateforme_qt.h"
+#include "tests/navigation/cours_enregistre.h"
 
 namespace {
 
@@ -46,36 +45,13 @@ void BM_ouvrirPageCours(benchmark::State& state)
     installerPlateforme(&qt);
     dossierProgramme = dossier.path().toStdString() + "/";
 
-    TdonneesCommunes d;
-    initialiserDonneesCommunes(d);
-    ClasseurPagesEnregistre pages;
-    ControleEnregistre pageCours, autre, boutons[4], labels[2];
-    pages.ajouterPage(pageCours);
-    pages.ajouterPage(autre);
-    ArbreEnregistre arbre;
-    arbre.remplir(lignesArbreChoixCours());
-    ZoneDessinEnregistree zone;
-    zone.setBounds(0, 0, 760, 485);
-    std::unique_ptr<Tfigure> cours;
-    creerFigure(&zone, 760, 485, cours);
-    d.PageControle = &pages;
-    d.PageCours = &pageCours;
-    d.ArbreChoixCours = &arbre;
-    d.BoutonCoursSuivant = &boutons[0];
-    d.BoutonCoursPrecedent = &boutons[1];
-    d.BoutonPourSexercer = &boutons[2];
-    d.BoutonRetour = &boutons[3];
-    d.LabelChapitreCours = &labels[0];
-    d.ScrollBoiteCours = &labels[1];
-    d.surfaceCours = cours.get();
-    d.hauteurZoneCours = 485;
-
+    TcoursEnregistre c(485);
     for (auto _ : state) {
-        afficherPageCours(d, 1002);
-        QImage image(zone.Width(), zone.Height(), QImage::Format_RGB32);
+        afficherPageCours(c.d, 1002);
+        QImage image(c.zone.Width(), c.zone.Height(), QImage::Format_RGB32);
         QPainter peintre(&image);
         CanevasQt canevas(peintre);
-        dessinerFigure(*cours, canevas);
+        dessinerFigure(*c.surface, canevas);
         benchmark::DoNotOptimize(image.bits());
     }
     state.counters["octets"] = static_cast<double>(QFileInfo(chemin).size());

@@ -14,15 +14,13 @@
 
 #include "engine/figure/dossier_programme.h"
 #include "engine/figure/peinture.h"
-#include "exercise/donnees_communes.h"
 #include "fuzz/cible.h"
-#include "navigation/arbres.h"
 #include "navigation/pages_cours.h"
 #include "platform/double/canevas_enregistre.h"
-#include "platform/double/controles_enregistres.h"
 #include "platform/double/image_enregistree.h"
 #include "platform/double/plateforme_enregistree.h"
 #include "platform/jpeg/jpeg.h"
+#include "tests/navigation/cours_enregistre.h"
 
 namespace {
 
@@ -42,31 +40,14 @@ constexpr int page = 1051;
 constexpr const char* fichier = "V0505SF1.jpg";
 constexpr int hauteurZone = 480;
 
-struct TpageDeCours {
-    TpageDeCours()
+struct TpageDeCours : TcoursEnregistre {
+    TpageDeCours() : TcoursEnregistre(hauteurZone)
     {
         char modele[] = "/tmp/fuzz_page_coursXXXXXX";
         const char* dossier = mkdtemp(modele);
         verifier(dossier != nullptr);
         dossierProgramme = std::string(dossier) + "/";
         installerPlateforme(&systeme);
-        classeur.ajouterPage(menu);
-        classeur.ajouterPage(cours);
-        arbre.remplir(lignesArbreChoixCours());
-        d.PageControle = &classeur;
-        d.PageMenu = &menu;
-        d.PageCours = &cours;
-        d.ArbreChoixCours = &arbre;
-        d.BoutonCoursSuivant = &boutons[0];
-        d.BoutonCoursPrecedent = &boutons[1];
-        d.BoutonPourSexercer = &boutons[2];
-        d.BoutonRetour = &boutons[3];
-        d.LabelChapitreCours = &boutons[4];
-        d.ScrollBoiteCours = &boutons[5];
-        d.hauteurZoneCours = hauteurZone;
-        zone.setBounds(0, 0, 760, hauteurZone);
-        creerFigure(&zone, 760, hauteurZone, surface);
-        d.surfaceCours = surface.get();
     }
     ~TpageDeCours()
     {
@@ -76,12 +57,6 @@ struct TpageDeCours {
     }
 
     PlateformeJpeg systeme;
-    TdonneesCommunes d;
-    ClasseurPagesEnregistre classeur;
-    ControleEnregistre menu, cours, boutons[6];
-    ArbreEnregistre arbre;
-    ZoneDessinEnregistree zone;
-    std::unique_ptr<Tfigure> surface;
 };
 
 }  // namespace

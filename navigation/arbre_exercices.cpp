@@ -7,12 +7,12 @@
 
 #include "engine/base/nombres.h"
 #include "engine/text/textes_numerotes.h"
+#include "exercise/donnees_communes.h"
 
 namespace {
 
-// Each chapter: its node, then its group heading, then its exercises up to the next chapter's
-// node (the last chapter ends at node 463).
-constexpr int noeudsChapitres[] = {0, 35, 67, 98, 146, 182, 221, 246, 285, 314, 346, 391, 428, 464};
+// The tree's node count: the last chapter's exercises run up to node 463.
+constexpr int nbNoeudsExercices = 464;
 
 // The exercises that have a name of their own; the others are numbered within their chapter.
 struct TexerciceNomme {
@@ -26,11 +26,13 @@ constexpr TexerciceNomme exercicesNommes[] = {
 std::vector<TLigneArbre> construireLignes()
 {
     std::vector<TLigneArbre> lignes;
-    for (int chapitre = 0; chapitre + 1 < static_cast<int>(std::size(noeudsChapitres)); ++chapitre) {
-        lignes.push_back({0, texteNumero(503 + chapitre)});
+    // Each chapter: its node, its group heading, then its exercises up to the next chapter's node.
+    for (std::size_t chapitre = 0; chapitre < noeudsChapitres.size(); ++chapitre) {
+        lignes.push_back({0, texteNumero(503 + static_cast<int>(chapitre))});
         lignes.push_back({1, "Exercices"});
         const int premier = noeudsChapitres[chapitre] + 2;
-        for (int noeud = premier; noeud < noeudsChapitres[chapitre + 1]; ++noeud) {
+        const int fin = chapitre + 1 < noeudsChapitres.size() ? noeudsChapitres[chapitre + 1] : nbNoeudsExercices;
+        for (int noeud = premier; noeud < fin; ++noeud) {
             const auto nomme = std::find_if(std::begin(exercicesNommes), std::end(exercicesNommes),
                                             [&](const TexerciceNomme& e) { return e.noeud == noeud; });
             lignes.push_back({2, nomme != std::end(exercicesNommes)

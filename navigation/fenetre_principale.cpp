@@ -17,11 +17,6 @@ constexpr TColor fondSolution = 0xFDFEE0;
 constexpr TColor bleuAccueil = 0xD08B00;
 constexpr TColor grisFenetre = 0xE0E0E0;
 
-void colorier(Controle* controle, TColor couleur)
-{
-    if (controle) controle->setColor(couleur);
-}
-
 }  // namespace
 
 std::string dossierDuChemin(const std::string& chemin)
@@ -136,13 +131,13 @@ void TfenetrePrincipale::initialiserFenetre()
     c_.fenetre->setCaption("Vastrelle 6e 2005");
     initialiserDonneesCommunes(d_);
 
-    colorier(c_.ScrollBoiteCours, blanc);
-    colorier(c_.ZoneTexteCours, blanc);
-    colorier(c_.zoneTexteEnonce, fondEnonce);
-    colorier(c_.ZoneTexteImagiciel, fondEnonce);
-    colorier(c_.ZoneTexteSolution, fondSolution);
-    colorier(c_.BoiteAccueil, bleuAccueil);
-    colorier(c_.ZoneFigureAccueil, bleuAccueil);
+    c_.ScrollBoiteCours->setColor(blanc);
+    c_.ZoneTexteCours->setColor(blanc);
+    c_.zoneTexteEnonce->setColor(fondEnonce);
+    c_.ZoneTexteImagiciel->setColor(fondEnonce);
+    c_.ZoneTexteSolution->setColor(fondSolution);
+    c_.BoiteAccueil->setColor(bleuAccueil);
+    c_.ZoneFigureAccueil->setColor(bleuAccueil);
 
     c_.ZoneFigureAccueil->setBounds(c_.PageControle->Left(), c_.PageControle->Top(),
                                     c_.PageControle->Width(), c_.PageControle->Height());
@@ -171,7 +166,7 @@ void TfenetrePrincipale::initialiserFenetre()
     c_.Edit1->setLeft(300);
     c_.Edit2->setLeft(c_.Edit1->Left());
     c_.Edit3->setLeft(c_.Edit1->Left());
-    colorier(c_.ZoneTexteCours, blanc);
+    c_.ZoneTexteCours->setColor(blanc);
 
     const std::string dossier = dossierDuChemin(c_.cheminExecutable);
     d_.cheminProgramme = dossier;
@@ -191,29 +186,29 @@ void TfenetrePrincipale::initialiserFenetre()
 
     c_.PageControle->setActivePage(c_.PageMenu);
 
-    colorier(c_.ToolBarSommaire, couleurSommaire);
-    colorier(c_.ToolBarCours, couleurCours);
-    colorier(c_.LabelCours, couleurCours);
-    colorier(c_.ToolBarExercice, couleurExercices);
-    colorier(c_.LabelExercice, couleurExercices);
-    colorier(c_.ToolBarImagiciel, couleurImagiciels);
-    colorier(c_.LabelImagiciel, couleurImagiciels);
-    colorier(c_.ToolBarIndex, couleurIndex);
+    c_.ToolBarSommaire->setColor(couleurSommaire);
+    c_.ToolBarCours->setColor(couleurCours);
+    c_.LabelCours->setColor(couleurCours);
+    c_.ToolBarExercice->setColor(couleurExercices);
+    c_.LabelExercice->setColor(couleurExercices);
+    c_.ToolBarImagiciel->setColor(couleurImagiciels);
+    c_.LabelImagiciel->setColor(couleurImagiciels);
+    c_.ToolBarIndex->setColor(couleurIndex);
     c_.FondPageControle->setCaption("");
 
-    colorier(c_.LabelChapitreCours, couleurCours);
+    c_.LabelChapitreCours->setColor(couleurCours);
     c_.LabelChapitreCours->setWidth(535);
-    colorier(c_.LabelChapitreExercice, couleurExercices);
+    c_.LabelChapitreExercice->setColor(couleurExercices);
     c_.LabelChapitreExercice->setWidth(615);
-    colorier(c_.LabelChapitreImagiciel, couleurImagiciels);
+    c_.LabelChapitreImagiciel->setColor(couleurImagiciels);
     c_.LabelChapitreImagiciel->setWidth(690);
-    colorier(c_.TitreParTheme, couleurIndex);
-    colorier(c_.TitreAlphabetique, couleurIndex);
-    colorier(c_.Splitter1, couleurIndex);
-    colorier(c_.Splitter2, couleurSommaire);
-    colorier(c_.Splitter3, couleurSommaire);
-    colorier(c_.SepareEnonceSolution, couleurExercices);
-    colorier(c_.fenetre, grisFenetre);
+    c_.TitreParTheme->setColor(couleurIndex);
+    c_.TitreAlphabetique->setColor(couleurIndex);
+    c_.Splitter1->setColor(couleurIndex);
+    c_.Splitter2->setColor(couleurSommaire);
+    c_.Splitter3->setColor(couleurSommaire);
+    c_.SepareEnonceSolution->setColor(couleurExercices);
+    c_.fenetre->setColor(grisFenetre);
 
     // The invitations stand within their boxes (lines 30, 35 and 33 would put them below the
     // boxes' bottoms, where no pupil could read them).
@@ -222,11 +217,11 @@ void TfenetrePrincipale::initialiserFenetre()
     creerLigneTexte(*surfaceImagiciel_, "$gChoisir un imagiciel dans le sommaire.", 8, 12);
 
     c_.LabelTitreExercice->setCaption("");
-    colorier(c_.LabelTitreExercice, fondEnonce);
-    colorier(c_.ToolBarImagiciel, couleurImagiciels);
-    colorier(c_.LabelTitreImagiciel, fondEnonce);
-    colorier(c_.SurTitreImagiciel, fondEnonce);
-    colorier(c_.SurTitreExercice, fondEnonce);
+    c_.LabelTitreExercice->setColor(fondEnonce);
+    c_.ToolBarImagiciel->setColor(couleurImagiciels);
+    c_.LabelTitreImagiciel->setColor(fondEnonce);
+    c_.SurTitreImagiciel->setColor(fondEnonce);
+    c_.SurTitreExercice->setColor(fondEnonce);
     c_.LabelTitreImagiciel->setCaption("");
 
     c_.LabelTitreExercice->setWidth(780);
@@ -252,8 +247,8 @@ void TfenetrePrincipale::initialiserFenetre()
     c_.BoutonRevoirCours->setTop(c_.zoneTexteEnonce->Top() + c_.zoneTexteEnonce->Height() -
                                  c_.BoutonRevoirCours->Height() - 5);
 
-    colorier(c_.ToolBarImagiciel, couleurImagiciels);
-    colorier(c_.LabelChapitreImagiciel, couleurImagiciels);
+    c_.ToolBarImagiciel->setColor(couleurImagiciels);
+    c_.LabelChapitreImagiciel->setColor(couleurImagiciels);
 
     preparerAccueil();
 
@@ -264,8 +259,8 @@ void TfenetrePrincipale::initialiserFenetre()
     plateforme().placerCurseur(410, 515);
 
     c_.PanelOutilsDessin->setBounds(777 - 547, 37, 547, 130);
-    colorier(c_.PanelOutilsDessin, blanc);
-    colorier(c_.ZoneOutilsDessin, blanc);
+    c_.PanelOutilsDessin->setColor(blanc);
+    c_.ZoneOutilsDessin->setColor(blanc);
 }
 
 void TfenetrePrincipale::copierDansDonnees()
