@@ -141,6 +141,8 @@ QFont policeQt(const TFont& police)
     f.setUnderline(police.Style & fsUnderline);
     f.setStrikeOut(police.Style & fsStrikeOut);
     f.setStyleStrategy(QFont::NoAntialias);
+    // Aliased glyphs need the font's own hinting to keep even letter and word spacing.
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
