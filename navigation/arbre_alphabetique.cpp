@@ -152,7 +152,7 @@ std::span<const TLigneArbre> lignesArbreAlphabetique()
         {1, "Nœud"},
         {1, "Nombre à virgule"},
         {1, "Nombres ronds"},
-        {1, "Note (d'un quotient)"},
+        {1, "Noter un quotient"},
         {1, "Numérateur"},
         {1, "Objet"},
         {1, "Obtus"},
