@@ -465,8 +465,9 @@ void FenetreQt::disposer()
     w.LabelChapitreExercice->move(4, 3);
     w.LabelChapitreExercice->resize(w.LabelChapitreExercice->width(), hauteurEntete);
     w.SurTitreExercice->setGeometry(0, hauteurBarre, largeur, hauteurSurTitre);
-    w.LabelTitreExercice->move(0, hauteurBarre + hauteurSurTitre);
-    w.LabelTitreExercice->resize(w.LabelTitreExercice->width(), hauteurTitre);
+    // The title band runs to the page's right edge, as the statement box below it does (the
+    // width the program gives it was the page's width on a narrower window).
+    w.LabelTitreExercice->setGeometry(0, hauteurBarre + hauteurSurTitre, largeur, hauteurTitre);
     const int yEnonce = hauteurBarre + hauteurSurTitre + hauteurTitre;
     w.BoiteEnonce->setGeometry(0, yEnonce, largeur, w.BoiteEnonce->height());
     const int ySolution = yEnonce + w.BoiteEnonce->height();
@@ -487,7 +488,8 @@ void FenetreQt::disposer()
     w.LabelTitreImagiciel->setGeometry(0, hauteurBarre + hauteurSurTitre, largeur, hauteurTitre);
     const int yImagiciel = hauteurBarre + hauteurSurTitre + hauteurTitre;
     w.BoiteImagiciel->setGeometry(0, yImagiciel, largeur, w.PageImagiciel->height() - yImagiciel);
-    w.ZoneTexteImagiciel->resize(w.ZoneTexteImagiciel->width(), w.BoiteImagiciel->height());
+    // The text zone fills its box, whose width it took when the window was set up narrower.
+    w.ZoneTexteImagiciel->resize(w.BoiteImagiciel->width(), w.BoiteImagiciel->height());
 
     // Index: the two vocabulary trees side by side.
     QWidget* theme = w.BoitePartheme;

@@ -6,8 +6,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "exercise/champs_reponse.h"
+#include "exercise/chapitres_exercice.h"
+#include "exercise/cycle_exercice.h"
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
+#include "shell/illustrations.h"
 
 namespace {
 
@@ -29,6 +33,18 @@ struct FenetreOuverte {
 
 // Green dominates in both states of the Enter button, the lit one being the lighter.
 int clarte(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c); }
+
+// A chapter-1 exercise of two questions whose one typed field expects 12.
+void poserDeuxQuestionsDouze()
+{
+    TdonneesCommunes& d = *donneesCommunes;
+    d.nbQuestions = 2;
+    definirChampsReponse(d, 1);
+    d.valeurAttendue[1] = 12;
+}
+
+// A key as the keyboard gives it: to whatever has the focus.
+void taper(Qt::Key touche) { QTest::keyClick(QApplication::focusWidget(), touche); }
 
 }  // namespace
 
@@ -73,4 +89,83 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(f.fenetre.isVisible());
+}
+
+TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
+{
+    FenetreOuverte f;
+    f.fenetre.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.fenetre));
+    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    f.fenetre.fenetre().BoutonMenuClick();
+    TdonneesCommunes& d = *donneesCommunes;
+    lancerExercice(d, 2);
+    auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
+    auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
+    ASSERT_TRUE(champ->hasFocus());
+
+    QTest::keyClicks(champ, "11");
+    taper(Qt::Key_Return);
+    ASSERT_TRUE(reessayer->hasFocus()) << "a wrong answer hands the focus to Réessayer";
+    const QImage focalise = reessayer->grab().toImage();
+    champ->setFocus();
+    EXPECT_TRUE(reessayer->grab().toImage() != focalise) << "the focused button looks different";
+    reessayer->setFocus();
+
+    taper(Qt::Key_Return);
+    EXPECT_TRUE(reessayer->isHidden());
+    ASSERT_TRUE(champ->hasFocus());
+    champ->clear();
+    QTest::keyClicks(champ, "12");
+    taper(Qt::Key_Enter);
+    EXPECT_TRUE(f.fenetre.findChild<QPushButton*>("BoutonSuite")->hasFocus());
+
+    f.fenetre.fenetre().TimerTimer();  // the buttons' delay runs out
+    taper(Qt::Key_Enter);
+    EXPECT_EQ(d.numeroQuestion, 2);
+    QTest::keyClicks(champ, "12");
+    taper(Qt::Key_Return);
+    EXPECT_TRUE(f.fenetre.findChild<QPushButton*>("BoutonSommaire")->hasFocus());
+    f.fenetre.fenetre().TimerTimer();
+    taper(Qt::Key_Return);
+    EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
+}
+
+TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
+{
+    FenetreOuverte f;
+    f.fenetre.fenetre().BoutonMenuClick();
+    // The title band and the text boxes, down their right edge, in the page's light yellow.
+    const struct {
+        const char* page;
+        std::initializer_list<int> hauteurs;
+    } pages[] = {{"PageExercice", {40, 50, 150}}, {"PageImagiciel", {40, 60, 200, 400}}};
+    for (const auto& p : pages) {
+        QWidget* page = f.fenetre.findChild<QWidget*>(p.page);
+        f.pages->setCurrentWidget(page);
+        const QImage image = page->grab().toImage();
+        for (int y : p.hauteurs)
+            EXPECT_EQ(image.pixel(image.width() - 2, y), qRgb(0xFF, 0xF7, 0xE0)) << p.page << " y " << y;
+    }
+}
+
+TEST(Illustrations, leRondDesImagesDeResultatLaisseLeMotEnDessous)
+{
+    const Illustrations i;
+    int n = 0;
+    for (const ImageQt* image : {&i.ImageExacte, &i.ImageAcceptee, &i.ImageFausse, &i.ImageIncorrecte,
+                                 &i.ImageCMincorrect, &i.ImageDepasse, &i.ImageSolution}) {
+        const QImage& q = image->qimage();
+        ++n;
+        ASSERT_FALSE(q.isNull());
+        // Some clear row parts the badge above from the word below.
+        const auto ligneVide = [&q](int y) {
+            for (int x = 0; x < q.width(); ++x)
+                if (qAlpha(q.pixel(x, y)) != 0) return false;
+            return true;
+        };
+        bool separes = false;
+        for (int y = q.height() / 3; y < q.height() - 8 && !separes; ++y) separes = ligneVide(y);
+        EXPECT_TRUE(separes) << "picture " << n;
+    }
 }

@@ -1,0 +1,21 @@
+#include "platform/qt/bouton_qt.h"
+
+#include <QPainter>
+#include <QPen>
+
+BoutonQt::BoutonQt(QWidget* parent) : ControleQt(parent)
+{
+    // Outside a dialog Qt leaves Return to the parent: the button takes it itself.
+    setAutoDefault(true);
+}
+
+void BoutonQt::paintEvent(QPaintEvent* evenement)
+{
+    QPushButton::paintEvent(evenement);
+    if (!hasFocus()) return;
+    // The style shows the focus only once the keyboard has moved it; the program moves it too.
+    QPainter peintre(this);
+    QPen pointilles(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+    peintre.setPen(pointilles);
+    peintre.drawRect(rect().adjusted(4, 4, -5, -5));
+}
