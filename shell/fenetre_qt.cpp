@@ -1,6 +1,7 @@
 #include "shell/fenetre_qt.h"
 
 #include <QCloseEvent>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QFont>
 #include <QResizeEvent>
@@ -157,6 +158,7 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
                             static_cast<QWidget*>(w.PageVocabulaire), static_cast<QWidget*>(w.BoiteChoixCoursTitre),
                             static_cast<QWidget*>(w.BoitePartheme), static_cast<QWidget*>(w.BoiteSolution)})
         parent->installEventFilter(this);
+    w.ZoneFigureAccueil->installEventFilter(this);
 
     fenetre_->FormCreate();
     // What the stored layout gives besides: the course box as tall as the visible page, and the
@@ -505,6 +507,15 @@ void FenetreQt::disposer()
 
 bool FenetreQt::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // The mouse found over the welcome screen as a window above it goes away has not moved there:
+    // the picture under it lights up all the same.
+    if (objet == w_->ZoneFigureAccueil) {
+        if (evenement->type() == QEvent::Enter) {
+            const QPointF p = static_cast<QEnterEvent*>(evenement)->position();
+            fenetre_->ZoneFigureAccueilMouseMove(static_cast<int>(p.x()), static_cast<int>(p.y()));
+        }
+        return false;
+    }
     // Laying out resizes some of the watched boxes again: those resizes need no second pass.
     if (evenement->type() == QEvent::Resize && !enDisposition_) {
         enDisposition_ = true;

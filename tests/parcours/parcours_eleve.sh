@@ -67,9 +67,11 @@ fenetre=$(timeout 20 xdotool search --sync --name '^Vastrelle 6e 2005$' | head -
 etape=accueil
 bleu=008BD0
 attendre 5 595 $bleu
-attendre 360 480 27AE60                 # Enter, not lit
+attendre 360 480 58D68D                 # Enter lit: the program put the pointer over it
+xdotool mousemove 200 300
+attendre 360 480 27AE60                 # out once the mouse leaves it
 xdotool mousemove 360 480
-attendre 360 480 58D68D                 # Enter lit under the mouse
+attendre 360 480 58D68D                 # lit again under the mouse
 capturer accueil-entree
 cliquer 360 480
 attendre 3 3 FF0000                     # the menu's red tab
@@ -138,7 +140,12 @@ etape=fermeture
 attendre 5 595 $bleu                    # from a page: back to the welcome screen
 kill -0 "$pid" 2> /dev/null || echouer "le programme s'est arrêté depuis une page"
 capturer fermeture-accueil
-cliquer 60 545                          # About: its window opens above the picture
+cliquer 60 545                          # About: its window opens above the picture, over Enter
+attendre 75 530 E0FFE0
+cliquer 360 480                         # a click there closes it: then Enter, under the mouse,
+attendre 360 480 58D68D                 # is lit, and About is not
+attendre 60 545 839EC9 pareil 20
+cliquer 60 545
 attendre 75 530 E0FFE0
 "$outil" fermer "$fenetre"              # closes the About window, then the program
 for _ in $(seq 200); do kill -0 "$pid" 2> /dev/null || break; sleep 0.05; done
