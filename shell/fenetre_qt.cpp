@@ -507,8 +507,8 @@ void FenetreQt::disposer()
 
 bool FenetreQt::eventFilter(QObject* objet, QEvent* evenement)
 {
-    // The mouse found over the welcome screen as a window above it goes away has not moved there:
-    // the picture under it lights up all the same.
+    // When a window above the welcome screen goes away, the mouse is over it without having moved
+    // there: the picture under it lights up all the same.
     if (objet == w_->ZoneFigureAccueil) {
         if (evenement->type() == QEvent::Enter) {
             const QPointF p = static_cast<QEnterEvent*>(evenement)->position();

@@ -67,11 +67,10 @@ fenetre=$(timeout 20 xdotool search --sync --name '^Vastrelle 6e 2005$' | head -
 etape=accueil
 bleu=008BD0
 attendre 5 595 $bleu
-attendre 360 480 58D68D                 # Enter lit: the program put the pointer over it
 xdotool mousemove 200 300
-attendre 360 480 27AE60                 # out once the mouse leaves it
+attendre 360 480 27AE60                 # Enter, not lit
 xdotool mousemove 360 480
-attendre 360 480 58D68D                 # lit again under the mouse
+attendre 360 480 58D68D                 # Enter lit under the mouse
 capturer accueil-entree
 cliquer 360 480
 attendre 3 3 FF0000                     # the menu's red tab
