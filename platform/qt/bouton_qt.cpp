@@ -19,3 +19,12 @@ void BoutonQt::paintEvent(QPaintEvent* evenement)
     peintre.setPen(pointilles);
     peintre.drawRect(rect().adjusted(4, 4, -5, -5));
 }
+
+bool BoutonQt::focusNextPrevChild(bool suivant)
+{
+    // Disabled or hidden with the focus, the button lets it go rather than hand it to the next
+    // control, where the next Enter would do what the pupil never chose.
+    if (isEnabled() && !isHidden()) return ControleQt::focusNextPrevChild(suivant);
+    clearFocus();
+    return true;
+}

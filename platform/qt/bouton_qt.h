@@ -10,4 +10,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    bool focusNextPrevChild(bool suivant) override;
 };

@@ -11,6 +11,7 @@
 #include "exercise/champs_reponse.h"
 #include "exercise/chapitres_exercice.h"
 #include "exercise/cycle_exercice.h"
+#include "navigation/imagiciels.h"
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
 #include "shell/illustrations.h"
@@ -27,6 +28,14 @@ struct FenetreOuverte {
     }
 
     QRgb pixel(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p); }
+
+    // On the menu pages, the window taking the keyboard.
+    bool entrerAuClavier()
+    {
+        fenetre.fenetre().BoutonMenuClick();
+        fenetre.activateWindow();
+        return QTest::qWaitForWindowActive(&fenetre);
+    }
 
     FenetreQt fenetre;
     ZoneDessinQt* accueil = nullptr;
@@ -96,10 +105,8 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
 TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
 {
     FenetreOuverte f;
-    f.fenetre.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.fenetre));
+    ASSERT_TRUE(f.entrerAuClavier());
     inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
-    f.fenetre.fenetre().BoutonMenuClick();
     TdonneesCommunes& d = *donneesCommunes;
     lancerExercice(d, 2);
     auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
@@ -131,6 +138,19 @@ TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
     f.fenetre.fenetre().TimerTimer();
     taper(Qt::Key_Return);
     EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
+}
+
+TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    TdonneesCommunes& d = *donneesCommunes;
+    d.imagiciel = 1507;  // "Médiatrice avec un losange", four steps
+    lancerImagiciel(d);
+    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonAvancer");
+    suite->setFocus();
+    for (int i = 0; i < 8; ++i) taper(Qt::Key_Return);
+    EXPECT_FALSE(suite->isEnabled()) << "Enter never pressed Retour beside it";
 }
 
 TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
