@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include <QtGlobal>
+
+#include "platform/qt/messages_qt.h"
+
+// Qt's warnings about the session or the audio device would reach the pupil's terminal.
+TEST(MessagesQt, lesMessagesDeQtNAtteignentPlusLeTerminal)
+{
+    testing::internal::CaptureStderr();
+    qWarning("QStandardPaths: XDG_RUNTIME_DIR not set");
+    EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+
+    taireMessagesQt();
+    testing::internal::CaptureStderr();
+    qWarning("QStandardPaths: XDG_RUNTIME_DIR not set");
+    qCritical("No audio device detected");
+    qInfo("information");
+    qDebug("debug");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    qInstallMessageHandler(nullptr);
+}
