@@ -43,8 +43,8 @@ void ajouterNote(std::vector<double>& echantillons, const Tnote& note)
     const double pi = std::acos(-1.0);
     for (int i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / frequence;
-        const double enveloppe = std::min({1.0, t / note.attaque, static_cast<double>(n - i) / fondu}) *
-                                 std::exp(-4.0 * t / note.duree);
+        const double bords = std::min({1.0, t / note.attaque, static_cast<double>(n - i) / fondu});
+        const double enveloppe = bords * std::exp(-4.0 * t / note.duree);
         const double onde =
             std::sin(2 * pi * note.hertz * t) + 0.3 * std::sin(4 * pi * note.hertz * t);
         echantillons[debut + i] += note.volume * enveloppe * onde;

@@ -5,18 +5,12 @@
 #include "platform/qt/messages_qt.h"
 
 // Qt's warnings about the session or the audio device would reach the pupil's terminal.
-TEST(MessagesQt, lesMessagesDeQtNAtteignentPlusLeTerminal)
+TEST(MessagesQt, lesMessagesDeQtNAtteignentPasLeTerminal)
 {
-    testing::internal::CaptureStderr();
-    qWarning("QStandardPaths: XDG_RUNTIME_DIR not set");
-    EXPECT_NE(testing::internal::GetCapturedStderr(), "");
-
     taireMessagesQt();
     testing::internal::CaptureStderr();
     qWarning("QStandardPaths: XDG_RUNTIME_DIR not set");
     qCritical("No audio device detected");
-    qInfo("information");
-    qDebug("debug");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     qInstallMessageHandler(nullptr);
 }
