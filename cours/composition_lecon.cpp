@@ -471,6 +471,8 @@ bool ouvreUnBloc(const TinstructionLecon& instruction)
 
 const char* const motsDeBloc[] = {"propriété", "encadré", "boîte", "énoncé", "action"};
 
+// Any line that begins with no instruction's word is a line of text; so is a line that begins
+// with the word of a block, or with "fin", followed by words.
 Tcomposer composerDe(const TinstructionLecon& instruction)
 {
     const bool bloc = std::find(std::begin(motsDeBloc), std::end(motsDeBloc), instruction.mot) !=
@@ -486,8 +488,7 @@ Tcomposer composerDe(const TinstructionLecon& instruction)
 // The page's height, in pixels of its picture, as it stands.
 double hauteurPage(const Tcomposition& c) { return std::max(c.bas, c.plume) - c.page.haut + 10; }
 
-// Any line that begins with no instruction's word is a line of text; so is a line that begins
-// with the word of a block, or with "fin", followed by words. Nothing goes below the surface.
+// Nothing goes below the surface.
 void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 {
     composerDe(instruction)(c, instruction);

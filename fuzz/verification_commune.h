@@ -31,6 +31,13 @@ constexpr std::size_t nbGenresNumeriques = 15;
 constexpr std::size_t nbGenresTapes = sizeof genresTapes;
 constexpr const std::uint8_t* genresNumeriques = genresTapes;
 
+// The solution surface blank, its first line ready.
+inline void effacerSolution(TdonneesCommunes& d)
+{
+    reinitialiserFigure(*d.surfaceSolution);
+    d.ligneSolution = 2.5;
+}
+
 inline TdonneesCommunes& donneesFuzz()
 {
     static ZoneDessinEnregistree zone;
@@ -42,10 +49,9 @@ inline TdonneesCommunes& donneesFuzz()
     }
     TdonneesCommunes& d = *donneesCommunes;
     reinitialiserQuestion(d);
-    reinitialiserFigure(*surface);
     d.surfaceSolution = surface.get();
     d.ImageIncorrecte = &image;
-    d.ligneSolution = 2.5;
+    effacerSolution(d);
     return d;
 }
 
@@ -68,8 +74,7 @@ inline std::uint8_t verifierChamp(TdonneesCommunes& d, int k)
 // The field checked again with another typed text, on a clean solution surface.
 inline std::uint8_t retaper(TdonneesCommunes& d, int k, const std::string& tape)
 {
-    reinitialiserFigure(*d.surfaceSolution);
-    d.ligneSolution = 2.5;
+    effacerSolution(d);
     d.reponseTapee[k] = tape;
     return verifierChamp(d, k);
 }

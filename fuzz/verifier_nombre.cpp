@@ -152,22 +152,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     const std::string texte = texteDe(octets + 1, taille - 1);
 
     TdonneesCommunes& d = donneesFuzz();
-    int k = preparer(d, choix);
+    const int k = preparer(d, choix);
     d.reponseTapee[k] = texte;
     std::uint8_t resultat = resultatJuste;
     verifierNombre(d, k, resultat);
     verifierResultatConnu(resultat);
 
+    // The same field again, expecting the input read as an exercise's value.
     const std::optional<Tattendu> attendu = lireAttendu(texte);
     if (!attendu) return 0;
-    TdonneesCommunes& e = donneesFuzz();
-    k = preparer(e, choix);
-    const std::optional<std::string> tape = tapeParLePupille(e, k, *attendu);
+    preparer(donneesFuzz(), choix);
+    const std::optional<std::string> tape = tapeParLePupille(d, k, *attendu);
     if (!tape) return 0;
-    e.valeurAttendue[k] = attendu->valeur;
-    e.reponseTapee[k] = *tape;
+    d.valeurAttendue[k] = attendu->valeur;
+    d.reponseTapee[k] = *tape;
     resultat = resultatFaux;
-    verifierNombre(e, k, resultat);
+    verifierNombre(d, k, resultat);
     verifier(resultat == resultatJuste);
     return 0;
 }
