@@ -145,6 +145,15 @@ void montrerCurseurSousSouris(Tfigure& figure, int px, int py)
     montrerCurseur(figure, curseur);
 }
 
+// The drag's layers go with it, and one full paint puts everything back in its order.
+void terminerGlissement(Tfigure& figure)
+{
+    figure.objetSaisi = 0;
+    if (!figure.glissement) return;
+    figure.glissement.reset();
+    repeindreFigure(figure);
+}
+
 } // namespace
 
 int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
@@ -164,6 +173,8 @@ int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
 
 void gererSouris(Tfigure& figure, int px, int py, int phase)
 {
+    // Whatever took the mouse since the grab (a diagram, a checkerboard, a mouse made inactive).
+    if (phase == sourisRelachee) terminerGlissement(figure);
     if (figure.sourisInactive) return;
     if (figure.indiceDiagramme != 0) {
         Tobjet* o = objetDIndice(figure, figure.indiceDiagramme);
@@ -187,12 +198,6 @@ void gererSouris(Tfigure& figure, int px, int py, int phase)
         break;
     }
     case sourisRelachee:
-        figure.objetSaisi = 0;
-        // The drag's layers go with it, and one full paint puts everything back in its order.
-        if (figure.glissement) {
-            figure.glissement.reset();
-            repeindreFigure(figure);
-        }
         montrerCurseurSousSouris(figure, px, py);
         break;
     case sourisDeplacee:
