@@ -110,7 +110,11 @@ int outilSousSouris(Tfigure& figure, int px, int py)
 void gererDiagramme(Tfigure& figure, Tobjet& objet, int px, int py, int phase)
 {
     Tdiagramme& d = objet.donneesDe<Tdiagramme>();
-    if (!objet.visible || objet.verrouille) return;
+    if (!objet.visible || objet.verrouille) {
+        // A bar held when the diagram was hidden or locked is let go all the same.
+        if (phase == sourisRelachee) d.barreSaisie = 0;
+        return;
+    }
     const auto regler = [&] {
         if (reglerBarre(d, px, py)) repeindreFigure(figure);
     };

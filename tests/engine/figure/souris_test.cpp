@@ -336,6 +336,14 @@ TEST_F(Souris, barresDuDiagramme)
         EXPECT_EQ(d.barreSaisie, 0);
     }
     EXPECT_EQ(zone.Cursor(), crDefault);
+    // Locked while a bar is held: the release lets it go, and the bar no longer follows.
+    zone.appuyer(BoutonSouris::gauche, x, static_cast<int>(std::lround(d.pointsY[1])));
+    objetNomme(f(), "Diagramme")->verrouille = true;
+    zone.relacher(BoutonSouris::gauche, x, hauteur(1));
+    EXPECT_EQ(d.barreSaisie, 0);
+    objetNomme(f(), "Diagramme")->verrouille = false;
+    zone.deplacer(x, hauteur(5));
+    EXPECT_EQ(d.effectifs[1], 12);
     objetNomme(f(), "Diagramme")->verrouille = true;
     zone.appuyer(BoutonSouris::gauche, x, static_cast<int>(std::lround(d.pointsY[1])));
     zone.deplacer(x, hauteur(1));

@@ -1,10 +1,10 @@
 #pragma once
-// What a paint on a recording canvas puts on the screen, one line per call, every recorded layer
-// it drew replaced by the calls painted into it, each call with the part of the drawing state it
-// draws with: a layered paint of a drag and a full paint give the same lines exactly when they
-// give the same pixels.
+// What a paint on a recording canvas puts on the screen: its calls, every recorded layer it drew
+// replaced by the calls painted into it. Two calls are compared on their arguments and on the part
+// of the drawing state they draw with, so that a layered paint of a drag and a full paint compare
+// equal exactly when they give the same pixels.
 
-#include <cstdint>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,69 +13,73 @@
 
 namespace traces {
 
-// A clear pen or brush draws nothing, whatever its colour; the background shows between hatch
-// lines only.
-inline std::string plume(const TPen& p)
-{
-    if (p.Style == psClear) return " sans plume";
-    return " plume " + std::to_string(p.Color) + "/" + std::to_string(p.Width) + "/" + std::to_string(p.Style);
-}
-
-inline std::string brosse(const TBrush& b, bool fondTransparent)
-{
-    if (b.Style == bsClear) return " sans brosse";
-    const bool hachures = b.Style != bsSolid;
-    return " brosse " + std::to_string(b.Color) + "/" + std::to_string(b.Style) +
-           (hachures && !fondTransparent ? " opaque" : "");
-}
-
-inline std::string trace(const Appel& a)
-{
-    std::string ligne = std::to_string(static_cast<int>(a.genre));
-    for (const int v : a.arguments) ligne += " " + std::to_string(v);
-    switch (a.genre) {
-    case GenreAppel::MoveTo:
-        break;
-    case GenreAppel::LineTo:
-        ligne += " depuis " + std::to_string(a.position.x) + "," + std::to_string(a.position.y) + plume(a.pen);
-        break;
-    case GenreAppel::Polyline:
-    case GenreAppel::Arc:
-        ligne += plume(a.pen);
-        break;
-    case GenreAppel::FillRect:
-        ligne += " " + std::to_string(a.brush.Color);
-        break;
-    case GenreAppel::TextOut:
-        ligne += " \"" + a.texte + "\" " + a.font.Name + "/" + std::to_string(a.font.Size) + "/" +
-                 std::to_string(a.font.Style) + "/" + std::to_string(a.font.Color) +
-                 (a.fondTransparent ? "" : " sur " + std::to_string(a.brush.Color));
-        break;
-    case GenreAppel::Draw:
-    case GenreAppel::StretchDraw:
-        ligne += " image " + std::to_string(reinterpret_cast<std::uintptr_t>(a.image));
-        break;
-    default:
-        ligne += plume(a.pen) + brosse(a.brush, a.fondTransparent);
-        break;
-    }
-    return ligne;
-}
-
-inline void aplatir(const std::vector<Appel>& appels, std::vector<std::string>& lignes)
+inline void aplatir(const std::vector<Appel>& appels, std::vector<Appel>& plats)
 {
     for (const Appel& a : appels) {
         const auto* calque = a.genre == GenreAppel::Draw ? dynamic_cast<const CalqueEnregistre*>(a.image) : nullptr;
-        if (calque) aplatir(calque->canevas.appels(), lignes);
-        else lignes.push_back(trace(a));
+        if (calque) aplatir(calque->canevas.appels(), plats);
+        else plats.push_back(a);
+    }
+}
+
+// A clear pen or brush draws nothing, whatever its colour; the background shows between hatch
+// lines only.
+inline bool memePlume(const TPen& a, const TPen& b)
+{
+    if (a.Style == psClear || b.Style == psClear) return a.Style == b.Style;
+    return a.Color == b.Color && a.Width == b.Width && a.Style == b.Style;
+}
+
+inline bool memeBrosse(const Appel& a, const Appel& b)
+{
+    const TBrush &u = a.brush, &v = b.brush;
+    if (u.Style == bsClear || v.Style == bsClear) return u.Style == v.Style;
+    const bool hachures = u.Style != bsSolid;
+    return u.Color == v.Color && u.Style == v.Style && (!hachures || a.fondTransparent == b.fondTransparent);
+}
+
+inline bool memeTexte(const Appel& a, const Appel& b)
+{
+    const TFont &u = a.font, &v = b.font;
+    return a.texte == b.texte && u.Name == v.Name && u.Size == v.Size && u.Style == v.Style &&
+           u.Color == v.Color && a.fondTransparent == b.fondTransparent &&
+           (a.fondTransparent || a.brush.Color == b.brush.Color);
+}
+
+inline bool memeTrace(const Appel& a, const Appel& b)
+{
+    if (a.genre != b.genre || a.arguments != b.arguments) return false;
+    switch (a.genre) {
+    case GenreAppel::MoveTo: return true;
+    case GenreAppel::LineTo:
+        return a.position.x == b.position.x && a.position.y == b.position.y && memePlume(a.pen, b.pen);
+    case GenreAppel::Polyline:
+    case GenreAppel::Arc: return memePlume(a.pen, b.pen);
+    case GenreAppel::FillRect: return a.brush.Color == b.brush.Color;
+    case GenreAppel::TextOut: return memeTexte(a, b);
+    case GenreAppel::Draw:
+    case GenreAppel::StretchDraw: return a.image == b.image;
+    default: return memePlume(a.pen, b.pen) && memeBrosse(a, b);
     }
 }
 
 } // namespace traces
 
-inline std::vector<std::string> tracesPeinture(const CanevasEnregistre& canevas)
+inline std::vector<Appel> tracesPeinture(const CanevasEnregistre& canevas)
 {
-    std::vector<std::string> lignes;
-    traces::aplatir(canevas.appels(), lignes);
-    return lignes;
+    std::vector<Appel> plats;
+    traces::aplatir(canevas.appels(), plats);
+    return plats;
+}
+
+// Where two paints first differ, with the kinds of call there; empty when they do not.
+inline std::string premiereDifference(const std::vector<Appel>& a, const std::vector<Appel>& b)
+{
+    const auto genre = [](const std::vector<Appel>& v, std::size_t i) {
+        return i < v.size() ? std::to_string(static_cast<int>(v[i].genre)) : std::string("fin");
+    };
+    for (std::size_t i = 0; i < a.size() || i < b.size(); ++i)
+        if (i >= a.size() || i >= b.size() || !traces::memeTrace(a[i], b[i]))
+            return "appel " + std::to_string(i) + " : " + genre(a, i) + " / " + genre(b, i);
+    return {};
 }
