@@ -177,7 +177,8 @@ int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
 
 void gererSouris(Tfigure& figure, int px, int py, int phase)
 {
-    // Whatever took the mouse since the grab (a diagram, a checkerboard, a mouse made inactive).
+    // A release ends the drag whatever took the mouse since the grab (a diagram, a checkerboard,
+    // a mouse made inactive).
     if (phase == sourisRelachee) terminerGlissement(figure);
     if (figure.sourisInactive) return;
     if (figure.indiceDiagramme != 0) {
