@@ -334,6 +334,7 @@ struct Tsouris {
         if (calquesFrais) verifier(zone.canevas().nbCalquesCrees == avant);
         calquesFrais = true;
     }
+
     void deplacer(int px, int py) { gererSouris(f, x = px, y = py, sourisDeplacee); }
 
     // A pixel of the box or a little beyond it.
@@ -430,13 +431,29 @@ struct Tsouris {
         }
     }
 
+    // An object built on two points, which may move with the one held.
+    void creer(std::uint8_t a, std::uint8_t b, std::uint8_t d)
+    {
+        const std::string& p = c.points[a % c.points.size()];
+        const std::string& q = c.points[b % c.points.size()];
+        const std::string nom = "N" + std::to_string(f.nbObjets + 1);
+        switch (d % 3) {
+        case 0: creerMilieu(f, nom, p, q, 0.3, 0, 0x008080); break;
+        case 1: creerSegment(f, p, q, 0x008080, 1 + d % 6, 1); break;
+        default: creerCercle(f, nom, p, q, 0x008080, 1, 1); break;
+        }
+        calquesFrais = false;
+    }
+
     // What the event may have changed in the figure's numbers and texts is looked at after it: a
     // press takes without moving, choosing what takes the mouse and asking questions change nothing.
     void jouer(std::uint8_t quoi, std::uint8_t a, std::uint8_t b, std::uint8_t d)
     {
-        constexpr bool change[12] = {false, false, false, true, true, true, true, true, false, true, true, false};
-        jouerSeul(quoi % 12, a, b, d);
-        if (change[quoi % 12]) verifierFigure(f);
+        constexpr int nbEvenements = 13;
+        constexpr bool change[nbEvenements] = {false, false, false, true, true, true, true,
+                                               true,  false, true,  true, false, true};
+        jouerSeul(quoi % nbEvenements, a, b, d);
+        if (change[quoi % nbEvenements]) verifierFigure(f);
     }
 
     void jouerSeul(int quoi, std::uint8_t a, std::uint8_t b, std::uint8_t d)
@@ -454,7 +471,8 @@ struct Tsouris {
         case 8: choisirPreneur(a); break;
         case 9: changer(a, b, d); break;
         case 10: peindre(); break;
-        default: questionner(f, c, a, b, d); break;
+        case 11: questionner(f, c, a, b, d); break;
+        default: creer(a, b, d); break;
         }
     }
 };
