@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "engine/base/geometrie.h"
 #include "engine/base/nombres.h"
@@ -15,12 +16,19 @@ constexpr double bordGlissantNul = 0.1;
 constexpr double distanceAimant = 0.2;
 constexpr double longueurNulle = 1e-10;
 
-// From the minimum by whole steps, halves to even, and never beyond the bounds. A step of 0 or
-// less follows the mouse within the bounds.
-double surLesPas(double v, double minimum, double maximum, double pas)
+// From the minimum by whole steps, halves to even; a negative step counts as its size, a step of
+// 0 follows the mouse.
+double surLesPas(double v, double minimum, double pas)
+{
+    const double taille = std::abs(pas);
+    return taille > 0 ? minimum + std::nearbyint((v - minimum) / taille) * taille : v;
+}
+
+// Never beyond the bounds.
+double surLesPasBorne(double v, double minimum, double maximum, double pas)
 {
     if (v <= minimum) return minimum;
-    if (pas > 0) v = minimum + std::nearbyint((v - minimum) / pas) * pas;
+    v = surLesPas(v, minimum, pas);
     return v > maximum ? maximum : v;
 }
 
@@ -43,19 +51,19 @@ bool deplacerPoint(Tfigure& f, Tobjet& o)
         return true;
     case genrePointCurseur: {
         const TpointCurseur& c = o.donneesDe<TpointCurseur>();
-        p.x = surLesPas(f.xSouris, c.xMin, c.xMax, c.pas);
+        p.x = surLesPasBorne(f.xSouris, c.xMin, c.xMax, c.pas);
         return true;
     }
     case genrePointMobileBorne: {
         const TpointMobileBorne& b = o.donneesDe<TpointMobileBorne>();
-        p.x = surLesPas(f.xSouris, b.xMin, b.xMax, b.pasX);
-        p.y = surLesPas(f.ySouris, b.yMin, b.yMax, b.pasY);
+        p.x = surLesPasBorne(f.xSouris, b.xMin, b.xMax, b.pasX);
+        p.y = surLesPasBorne(f.ySouris, b.yMin, b.yMax, b.pasY);
         return true;
     }
     case genrePointSurArc: {
         TpointSurArc& arc = o.donneesDe<TpointSurArc>();
-        const Tobjet* centre = objetDIndice(f, o.parents[0]);
-        const Tobjet* depart = objetDIndice(f, o.parents[1]);
+        const Tobjet* centre = objetDIndice(std::as_const(f), o.parents[0]);
+        const Tobjet* depart = objetDIndice(std::as_const(f), o.parents[1]);
         if (!centre || !centre->point || !depart || !depart->point) return false;
         bool invalide;
         double a = angleSommet(invalide, depart->point->x, depart->point->y, centre->point->x,
@@ -63,8 +71,7 @@ bool deplacerPoint(Tfigure& f, Tobjet& o)
         if (invalide) return false;
         if (a < arc.angleMin) a = arc.angleMin;
         else if (a > arc.angleMax) a = arc.angleMax;
-        else if (arc.pas > 0)
-            a = arc.angleMin + std::nearbyint((a - arc.angleMin) / arc.pas) * arc.pas;
+        else a = surLesPas(a, arc.angleMin, arc.pas);
         if (presqueEgal(a, arc.angle)) return false;
         arc.angle = a;
         return true;
@@ -84,7 +91,8 @@ void deplacerOutilSaisi(Tfigure& f, int t)
     Toutil& o = f.outils[static_cast<std::size_t>(t)];
     if (o.partieSaisie == partieCorps)
         for (int k = 1; k <= std::min(f.nbPointsAimantes, nbPointsAimantesMax); ++k) {
-            const Tobjet* aimant = objetDIndice(f, f.pointsAimantes[static_cast<std::size_t>(k)]);
+            const Tobjet* aimant =
+                objetDIndice(std::as_const(f), f.pointsAimantes[static_cast<std::size_t>(k)]);
             if (!aimant || !aimant->point) continue;
             const double cx = f.xSouris - o.decalageSaisieX, cy = f.ySouris - o.decalageSaisieY;
             if (distance(cx, cy, aimant->point->x, aimant->point->y) < distanceAimant) {
@@ -109,7 +117,7 @@ void deplacerSaisie(Tfigure& figure)
         repeindreFigure(figure);
         return;
     }
-    Tobjet* o = objetDIndice(figure, saisi);
+    Tobjet* o = objetACalculer(figure, saisi);
     if (!o || !o->point || !deplacerPoint(figure, *o)) return;
     recalculerDepuis(figure, saisi);
     repeindreFigure(figure);
@@ -152,8 +160,8 @@ void deplacerOutil(Toutil& o, double x, double y)
 
 void placerOutil(Tfigure& figure, int i, const std::string& nomA, const std::string& nomB)
 {
-    const Tobjet* a = objetNomme(figure, nomA);
-    const Tobjet* b = objetNomme(figure, nomB);
+    const Tobjet* a = objetNomme(std::as_const(figure), nomA);
+    const Tobjet* b = objetNomme(std::as_const(figure), nomB);
     if (i < 1 || i > nbOutilsMax || !a || !a->point || !b || !b->point) return;
     const double dx = b->point->x - a->point->x, dy = b->point->y - a->point->y;
     if (!(norme(dx, dy) >= longueurNulle)) return;

@@ -7,6 +7,7 @@
 
 #include "engine/base/chaine_courte.h"
 #include "engine/base/nombres.h"
+#include "engine/figure/glissement.h"
 
 namespace {
 
@@ -121,6 +122,13 @@ int indiceObjet(const Tfigure& figure, const std::string& nom)
 }
 
 Tobjet* objetDIndice(Tfigure& figure, int indice)
+{
+    Tobjet* o = objetACalculer(figure, indice);
+    if (o && figure.glissement) oublierCalques(*figure.glissement);
+    return o;
+}
+
+Tobjet* objetACalculer(Tfigure& figure, int indice)
 {
     if (indice < 1 || indice > figure.nbObjets) return nullptr;
     return figure.objets[indice].get();

@@ -99,9 +99,14 @@ void calculerFenetre(Tfigure& figure);
 
 // Index of the first object bearing exactly the name (at most 120 characters of it); 0 for none.
 int indiceObjet(const Tfigure& figure, const std::string& nom);
-// The object of an index 1..nbObjets; null for any other index.
+// The object of an index 1..nbObjets; null for any other index. Every change to an object goes
+// through the forms that may change it (creators, setters, placerPoint): they drop the layers a
+// drag painted, which are painted again from the changed figure.
 Tobjet* objetDIndice(Tfigure& figure, int indice);
 const Tobjet* objetDIndice(const Tfigure& figure, int indice);
+// For the recompute, the drag step and the painter, which change only what follows from the
+// figure (constructed positions, pixels last drawn): the drag's layers stay.
+Tobjet* objetACalculer(Tfigure& figure, int indice);
 // The first object bearing the name; null for none.
 Tobjet* objetNomme(Tfigure& figure, const std::string& nom);
 const Tobjet* objetNomme(const Tfigure& figure, const std::string& nom);

@@ -64,3 +64,8 @@ void commencerGlissement(Tfigure& figure)
     }
     figure.glissement = std::move(g);
 }
+
+void oublierCalques(Tglissement& glissement)
+{
+    glissement.calquesAJour = false;
+}

@@ -89,6 +89,7 @@ bool peindreCalques(Tfigure& figure, Canevas& canevas, Tglissement& g)
     g.dessous = canevas.creerCalque(largeur, hauteur);
     g.dessus = canevas.creerCalque(largeur, hauteur);
     if (!g.dessous || !g.dessus) return false;
+    g.calquesAJour = true;
     const auto immobile = [&g](int i) { return !g.mobiles[static_cast<std::size_t>(i)]; };
     peindreCalque(figure, canevas, *g.dessous, g.zonesDessous, [&](Canevas& c) {
         if (figure.fondPeint) peindreFond(figure, c);
@@ -117,13 +118,13 @@ void reprendreZones(TlisteZonesLiens& liste, const TlisteZonesLiens& zones)
     }
 }
 
-// The layers once per drag (again if the control changed size), then what moves between them;
-// false when this canvas has no layers or the figure is no longer the one the drag started on.
+// The layers once per drag (again when the figure or the control's size changed), then what
+// moves between them; false when this canvas has no layers.
 bool peindreGlissement(Tfigure& figure, Canevas& canevas)
 {
+    if (figure.glissement->nbObjets != figure.nbObjets) commencerGlissement(figure);
     Tglissement& g = *figure.glissement;
-    if (g.nbObjets != figure.nbObjets) return false;
-    const bool aJour = g.dessous && g.dessous->Width() == largeurPeinte(figure) &&
+    const bool aJour = g.calquesAJour && g.dessous && g.dessous->Width() == largeurPeinte(figure) &&
                        g.dessous->Height() == hauteurPeinte(figure);
     if (!aJour && !peindreCalques(figure, canevas, g)) return false;
     viderZonesLiens(figure.zonesLiens, figure.couleurFond);

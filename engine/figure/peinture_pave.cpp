@@ -50,7 +50,7 @@ void dessinerCellule(Canevas& c, const Tpave& p, int parite)
 // Bottom and back cells first, so that nearer ones cover them; cells alternate their colours.
 void dessinerPave(Tfigure& figure, Canevas& canevas, int i)
 {
-    Tobjet* o = objetDIndice(figure, i);
+    Tobjet* o = objetACalculer(figure, i);
     Tpave* p = o ? std::get_if<Tpave>(&o->donnees) : nullptr;
     if (!p) return;
     for (int y = p->yDebut; y <= p->yFin; ++y)

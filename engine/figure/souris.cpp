@@ -110,7 +110,11 @@ int outilSousSouris(Tfigure& figure, int px, int py)
 void gererDiagramme(Tfigure& figure, Tobjet& objet, int px, int py, int phase)
 {
     Tdiagramme& d = objet.donneesDe<Tdiagramme>();
-    if (!objet.visible || objet.verrouille) return;
+    if (!objet.visible || objet.verrouille) {
+        // A bar held when the diagram was hidden or locked is let go all the same.
+        if (phase == sourisRelachee) d.barreSaisie = 0;
+        return;
+    }
     const auto regler = [&] {
         if (reglerBarre(d, px, py)) repeindreFigure(figure);
     };
@@ -145,6 +149,15 @@ void montrerCurseurSousSouris(Tfigure& figure, int px, int py)
     montrerCurseur(figure, curseur);
 }
 
+// The drag's layers go with it, and one full paint puts everything back in its order.
+void terminerGlissement(Tfigure& figure)
+{
+    figure.objetSaisi = 0;
+    if (!figure.glissement) return;
+    figure.glissement.reset();
+    repeindreFigure(figure);
+}
+
 } // namespace
 
 int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
@@ -164,6 +177,9 @@ int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
 
 void gererSouris(Tfigure& figure, int px, int py, int phase)
 {
+    // A release ends the drag whatever took the mouse since the grab (a diagram, a checkerboard,
+    // a mouse made inactive).
+    if (phase == sourisRelachee) terminerGlissement(figure);
     if (figure.sourisInactive) return;
     if (figure.indiceDiagramme != 0) {
         Tobjet* o = objetDIndice(figure, figure.indiceDiagramme);
@@ -187,12 +203,6 @@ void gererSouris(Tfigure& figure, int px, int py, int phase)
         break;
     }
     case sourisRelachee:
-        figure.objetSaisi = 0;
-        // The drag's layers go with it, and one full paint puts everything back in its order.
-        if (figure.glissement) {
-            figure.glissement.reset();
-            repeindreFigure(figure);
-        }
         montrerCurseurSousSouris(figure, px, py);
         break;
     case sourisDeplacee:

@@ -10,10 +10,12 @@
 #include "engine/figure/creation_points.h"
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/glissement.h"
+#include "engine/figure/objets_par_nom.h"
 #include "engine/figure/peinture.h"
 #include "engine/figure/souris.h"
 #include "platform/double/calque_enregistre.h"
 #include "surface_de_test.h"
+#include "traces_peinture.h"
 
 namespace {
 
@@ -199,10 +201,46 @@ TEST_F(PeintureGlissement, instrumentTenuSurLeFond)
     EXPECT_EQ(k().nombre(GenreAppel::Draw), 2u);
     EXPECT_EQ(k().nombre(GenreAppel::TextOut), 0u);
     EXPECT_EQ(k().nombre(GenreAppel::Ellipse), 2u);
-    // A figure changed during the drag is painted whole.
-    creerPointNomme(f(), "C", 0, 1, 1, 0, 0);
-    zone.peindre();
-    EXPECT_EQ(k().nombre(GenreAppel::Draw), 0u);
+}
+
+// Whatever the program changes while a point is held shows at the next paint, on layers painted
+// again once.
+TEST_F(PeintureGlissement, unChangementPendantLeGlissementRepeintLesCalques)
+{
+    const struct {
+        const char* quoi;
+        void (*changer)(Tfigure&);
+    } cas[] = {
+        {"couleur d'un cercle immobile", [](Tfigure& g) { changerCouleur(g, "k", 0x00FF00); }},
+        {"couleur d'un point immobile", [](Tfigure& g) { changerCouleur(g, "B", 0xFF0000); }},
+        {"texte caché", [](Tfigure& g) { cacherObjet(g, "texte4"); }},
+        {"point placé", [](Tfigure& g) { placerPoint(g, "B", -2, 2); }},
+        {"point créé", [](Tfigure& g) { creerPointNomme(g, "C", 0, 1, 1, 0, 0); }},
+    };
+    for (const auto& c : cas) {
+        reinitialiserFigure(f());
+        creerPointNomme(f(), "O", 0, 0, 0, 0, 0);
+        creerPointNomme(f(), "B", 0, 0, 2, 0, 0);
+        creerCercle(f(), "k", "O", "B", 0x0000FF, 1, 1);
+        creerTexte(f(), "Un texte", 0, 1, 1);
+        creerPointMobile(f(), "A", 0, 2, 0);
+        creerSegment(f(), "O", "A", 0x00FF00, 1, 1);
+        zone.appuyer(BoutonSouris::gauche, 160 + 58, 145);
+        zone.deplacer(160 + 58, 135);
+        zone.peindre();
+        c.changer(f());
+        zone.deplacer(160 + 58, 125);
+        zone.peindre();
+        EXPECT_EQ(k().nombre(GenreAppel::Draw), 2u) << c.quoi;
+        const auto parCalques = tracesPeinture(k());
+        auto glissement = std::move(f().glissement);
+        zone.peindre();
+        f().glissement = std::move(glissement);
+        EXPECT_EQ(premiereDifference(parCalques, tracesPeinture(k())), "") << c.quoi;
+        zone.relacher(BoutonSouris::gauche, 160 + 58, 125);
+    }
+    // Twice for each of the five drags, no more.
+    EXPECT_EQ(k().nbCalquesCrees, 5 * 2 * 2);
 }
 
 } // namespace

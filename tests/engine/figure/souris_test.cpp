@@ -112,6 +112,34 @@ TEST_F(Souris, curseurParPasDeTrois)
     }
 }
 
+TEST_F(Souris, unPasNegatifCompteCommeSaGrandeur)
+{
+    creerPointCurseur(f(), "C", 0, 0, 0, 0, 10, -3, 0, 0);
+    creerPointMobileBorne(f(), "M", 0, 0, 0, 0, 4, -0.5, 0, 4, -2, 0, 0);
+    creerPointNomme(f(), "O", 0, 0, 0, 0, 0);
+    creerPointNomme(f(), "P", 0, 2, 0, 0, 0);
+    creerPointSurArc(f(), "R", "O", "P", -90, 90, -15, 0, 0, 0, 0);
+    const auto sur = [](double degres) {
+        return std::pair{2 * std::cos(degres * M_PI / 180), 2 * std::sin(degres * M_PI / 180)};
+    };
+    const struct {
+        int saisi;
+        std::pair<double, double> souris, attendu;
+    } cas[] = {
+        {1, {10.4, 0}, {9, 0}},       {1, {4.5, 0}, {6, 0}},    {1, {11, 0}, {10, 0}},
+        {2, {2.3, 0.9}, {2.5, 0}},    {2, {2.2, 3.1}, {2, 4}},  {5, sur(50), sur(45)},
+        {5, sur(-37), sur(-30)},
+    };
+    for (const auto& c : cas) {
+        f().objetSaisi = c.saisi;
+        std::tie(f().xSouris, f().ySouris) = c.souris;
+        deplacerSaisie(f());
+        const Tpoint& p = *f().objets[static_cast<std::size_t>(c.saisi)]->point;
+        EXPECT_NEAR(p.x, c.attendu.first, 1e-12) << c.saisi << " " << c.souris.first;
+        EXPECT_NEAR(p.y, c.attendu.second, 1e-12) << c.saisi << " " << c.souris.first;
+    }
+}
+
 TEST_F(Souris, pointSurArcSansAngleNeBougePas)
 {
     creerPointNomme(f(), "O", 0, 0, 0, 0, 0);
@@ -154,7 +182,12 @@ TEST_F(Souris, relacherTermineToujours)
     EXPECT_EQ(zone.Cursor(), crDefault);
     zone.deplacer(px(1), py(1));
     EXPECT_DOUBLE_EQ(abscisse(f(), "A"), 0);
+    // Even when the mouse went to something else during the drag.
+    zone.appuyer(BoutonSouris::gauche, px(0), py(0));
     f().sourisInactive = true;
+    zone.relacher(BoutonSouris::gauche, px(0), py(0));
+    EXPECT_EQ(f().objetSaisi, 0);
+    EXPECT_FALSE(f().glissement);
     zone.appuyer(BoutonSouris::gauche, px(0), py(0));
     EXPECT_EQ(f().objetSaisi, 0);
 }
@@ -303,6 +336,14 @@ TEST_F(Souris, barresDuDiagramme)
         EXPECT_EQ(d.barreSaisie, 0);
     }
     EXPECT_EQ(zone.Cursor(), crDefault);
+    // Locked while a bar is held: the release lets it go, and the bar no longer follows.
+    zone.appuyer(BoutonSouris::gauche, x, static_cast<int>(std::lround(d.pointsY[1])));
+    objetNomme(f(), "Diagramme")->verrouille = true;
+    zone.relacher(BoutonSouris::gauche, x, hauteur(1));
+    EXPECT_EQ(d.barreSaisie, 0);
+    objetNomme(f(), "Diagramme")->verrouille = false;
+    zone.deplacer(x, hauteur(5));
+    EXPECT_EQ(d.effectifs[1], 12);
     objetNomme(f(), "Diagramme")->verrouille = true;
     zone.appuyer(BoutonSouris::gauche, x, static_cast<int>(std::lround(d.pointsY[1])));
     zone.deplacer(x, hauteur(1));

@@ -238,10 +238,15 @@ TEST_F(GlisserQt, peintureParCalquesIdentiqueALaPeintureEntiere)
     for (const auto& c : cas) {
         gererSouris(f(), c.saisie.x(), c.saisie.y(), 1);
         ASSERT_TRUE(f().glissement) << c.quoi;
-        for (int pas = 1; pas <= 3; ++pas) {
-            // The second step on a screen of two pixels per pixel, on layers made for it.
+        for (int pas = 1; pas <= 4; ++pas) {
+            // The second step on a screen of two pixels per pixel, on layers made for it; the
+            // last after the program recoloured still objects, on the layers of the third.
             const int ratio = pas == 2 ? 2 : 1;
-            if (pas >= 2) f().glissement->dessous.reset();
+            if (pas == 2 || pas == 3) f().glissement->dessous.reset();
+            if (pas == 4) {
+                changerCouleur(f(), "r", 0x00C000);
+                changerCouleur(f(), "P", 0xFF00FF);
+            }
             gererSouris(f(), c.saisie.x() + 9 * pas, c.saisie.y() + 5 * pas, 3);
             const QImage parCalques = peindreDans(f(), 320, 290, ratio);
             const TlisteZonesLiens zonesCalques = f().zonesLiens;
@@ -253,7 +258,7 @@ TEST_F(GlisserQt, peintureParCalquesIdentiqueALaPeintureEntiere)
             enregistrerPourVoir(entiere, "entiere");
             EXPECT_TRUE(memesZones(zonesCalques, f().zonesLiens)) << c.quoi << " " << pas;
             EXPECT_EQ(f().zonesLiens.nbZones, 2);
-            if (pas == 3) enregistrerPourVoir(parCalques, c.quoi[0] == 'p' ? "calques_point" : "calques_instrument");
+            if (pas == 4) enregistrerPourVoir(parCalques, c.quoi[0] == 'p' ? "calques_point" : "calques_instrument");
         }
         gererSouris(f(), 0, 0, 2);
     }
