@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <regex>
 #include <sstream>
 #include <utility>
 
@@ -76,16 +75,11 @@ std::string texteLecon(int page)
     const std::optional<TpageDuCours> pageCours = pageDuCours(p->codeImage);
     if (!pageCours) return "";
     const std::string source = depuisUnicode(QString::fromUtf8(fichier.readAll()));
-    try {
-        TpageLecon lecon = composerLecon(lireSourceLecon(source), *pageCours, mesure);
-        std::string r = lecon.titre + " " + textesPeints(*lecon.surface);
-        for (TfigureLecon& figure : lecon.figures) r += textesPeints(*figure.surface);
-        return r;
-    } catch (const ErreurLecon&) {
-        // A lesson being mended, which the build refuses too: its title and its source without
-        // the markup's codes.
-        return pageCours->titre + " " + std::regex_replace(source, std::regex("\\$[A-Za-z]?[0-9]*"), " ");
-    }
+    // A lesson the build refuses is reported by the build itself, with its line.
+    TpageLecon lecon = composerLecon(lireSourceLecon(source), *pageCours, mesure);
+    std::string r = lecon.titre + " " + textesPeints(*lecon.surface);
+    for (TfigureLecon& figure : lecon.figures) r += textesPeints(*figure.surface);
+    return r;
 }
 
 // Each word of three letters or more of the folded entry begins a word of the folded text: the

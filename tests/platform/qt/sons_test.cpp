@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
 
@@ -22,8 +21,11 @@ TEST(Sons, lesSonsDuProgrammeSontDesWavCourtsEtDifferents)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray o = f.readAll();
         ASSERT_GT(o.size(), 44);
-        const auto mot = [&](int i) { return qFromLittleEndian<qint16>(o.constData() + i); };
-        const auto longueur = [&](int i) { return qFromLittleEndian<qint32>(o.constData() + i); };
+        const auto octet = [&](int i) { return static_cast<quint32>(static_cast<quint8>(o.at(i))); };
+        const auto mot = [&](int i) { return static_cast<qint16>(octet(i) | octet(i + 1) << 8); };
+        const auto longueur = [&](int i) {
+            return static_cast<qint32>((mot(i) & 0xFFFF) | octet(i + 2) << 16 | octet(i + 3) << 24);
+        };
         EXPECT_EQ(o.left(16), QByteArray("RIFF") + o.mid(4, 4) + "WAVEfmt ");
         EXPECT_EQ(longueur(4), o.size() - 8);
         EXPECT_EQ(QList<qint16>({mot(20), mot(22), mot(34)}), QList<qint16>({1, 1, 16}));
