@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/geometrie.h"
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_points.h"
 #include "engine/figure/objets_par_nom.h"
@@ -332,6 +333,48 @@ void etiquette(Tfigure& f, const Tstatement& s)
                0, s.options.couleur, 0);
 }
 
+// "rapporteur O A r": the program's own protractor, centre O, radius r, its 0 on [OA); beyond its
+// graduations, every 10°, the numbers of its two scales: the inner row, black, from 0 on [OA), the
+// outer row, in the statement's colour, from 0 on the opposite side.
+void rapporteur(Tfigure& f, const Tstatement& s)
+{
+    if (f.nbOutils >= nbOutilsMax) throw ErreurLecon(s.instruction.ligne, "trop d'instruments sur la figure");
+    const std::string& o = s.arguments[0];
+    bool nul = false;
+    const double dx = abscisse(f, s.arguments[1]) - abscisse(f, o);
+    const double dy = ordonnee(f, s.arguments[1]) - ordonnee(f, o);
+    const double zero = angleOriente(nul, 1, 0, dx, dy);
+    if (nul) throw ErreurLecon(s.instruction.ligne, "le 0 du rapporteur n'a pas de direction");
+    Toutil& outil = f.outils[static_cast<std::size_t>(++f.nbOutils)];
+    outil.genre = outilRapporteur;
+    outil.x = abscisse(f, o);
+    outil.y = ordonnee(f, o);
+    outil.angle = zero;
+    outil.rayon = s.nombre(2);
+    // A page shows no arm and no handle to take.
+    outil.brasReglable = false;
+    outil.rayonPoignee = 0.4;
+    // The graduations reach 1.5 beyond the radius; the two rows of numbers stand outside them,
+    // centred on their direction.
+    struct Tgraduation {
+        double ecart;
+        bool sensDirect;
+        TColor couleur;
+    };
+    const Tgraduation rangs[] = {{2.0, true, 0x000000}, {2.9, false, s.options.couleur}};
+    for (const Tgraduation& rang : rangs)
+        for (int degres = 0; degres <= 180; degres += 10) {
+            const std::string nombre = "$<" + std::to_string(rang.sensDirect ? degres : 180 - degres);
+            const double r = outil.rayon + rang.ecart;
+            // The numbers of the ends stand above the reference line, the others on their
+            // direction.
+            const double bas = degres == 0 || degres == 180 ? -1.1 : -0.55;
+            creerPoint(f, auxiliaire(f), nombre, outil.x + r * cosDegres(zero + degres),
+                       outil.y + r * sinDegres(zero + degres), -0.42 * caracteresVisibles(nombre), bas,
+                       rang.couleur, 0);
+        }
+}
+
 struct TstatementFigure {
     const char* mot;
     // The arguments it takes; -1 for a list of at least two.
@@ -365,6 +408,7 @@ const TstatementFigure statements[] = {
     {"codage", 3, codage},
     {"graduation", 3, graduation},
     {"partage", 5, partage},
+    {"rapporteur", 3, rapporteur},
 };
 
 }  // namespace

@@ -50,12 +50,14 @@ void verifierEspaceLibre(const TpageLecon& page, const QImage& image, const TRec
 }
 
 // The points of a figure and their labels painted alone, with room around the box: a label too
-// near the edge, or a point out of the box, would be cut on the page. Lines run to the edges of
-// the window and are cut there on purpose.
+// near the edge, or a point out of the box, would be cut on the page. Lines, and the reference
+// lines of instruments, run to the edges of the window and are cut there on purpose.
 void verifierFigure(const TfigureLecon& figure, int rang)
 {
     constexpr int marge = 40;
     Tfigure& f = *figure.surface;
+    const int nbOutils = f.nbOutils;
+    f.nbOutils = 0;
     std::vector<bool> visibles;
     for (int i = 1; i <= f.nbObjets; ++i) {
         Tobjet& o = *f.objets[i];
@@ -71,6 +73,7 @@ void verifierFigure(const TfigureLecon& figure, int rang)
         dessinerFigure(f, canevas);
     }
     for (int i = 1; i <= f.nbObjets; ++i) f.objets[i]->visible = visibles[static_cast<std::size_t>(i - 1)];
+    f.nbOutils = nbOutils;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const bool dedans = x >= marge && x < marge + f.largeur && y >= marge && y < marge + f.hauteur;

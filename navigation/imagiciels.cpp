@@ -143,10 +143,10 @@ void deroulerEtapeImagiciel(TdonneesCommunes& d)
         retablirVisibilites(*d.surfaceImagiciel, visibilitesDepart.texte);
         retablirVisibilites(figure, visibilitesDepart.figure);
         for (int e = 1; e <= s; ++e) appliquerEtape(d, a->etapes[static_cast<std::size_t>(e - 1)]);
-        // The step before the last undoes the pupil's dragging, so that a replay starts from the
-        // starting figure; the last hands the points over.
+        // Every step before the last shows the starting figure, undoing the pupil's dragging, so
+        // that a replay starts from it; the last hands the points over.
         for (const TpointDepart& p : a->points) {
-            if (s == n - 1) {
+            if (s < n) {
                 placerPoint(figure, p.nom, p.x, p.y);
                 if (!p.deplacable) continue;
                 rendreFixe(figure, p.nom);

@@ -150,6 +150,8 @@ void preparerImagicielMediatrice(TdonneesCommunes& d)
     creerSegment(f, "B", "N2", vert, 1, 1);
     creerMediatrice(f, "med", "A", "B", bleuImagiciel, 1, 1);
     creerMilieu(f, "m3", "A", "B", 0.3, 0.3, noirImagiciel);
+    // The text speaks of the midpoint without naming it.
+    changerEtiquette(f, "m3", "");
     // The equal radii of the first pair of arcs, then the equal halves of [AB].
     creerCodageSegment(f, "m1", "A", "M2", 0.25, vert, 2);
     creerCodageSegment(f, "m2", "B", "N2", 0.25, vert, 2);
@@ -210,8 +212,9 @@ void preparerImagicielBissectrice(TdonneesCommunes& d)
     cacherTextesEtapes(d);
 }
 
-// The triangle ABC from AB = 6, AC = 5 and BC = 3: B slides along its guide, and C, where the two
-// arcs meet, has no place when AB <= 2 or AB >= 8.
+// The triangle ABC from AB = 6, AC = 5 and BC = 3: B slides along its guide by half units, and
+// C, where the two arcs meet, has no place when AB <= 2 or AB >= 8. The lengths AB show their
+// half units.
 void preparerImagicielTriangle(TdonneesCommunes& d)
 {
     preparerConstruction(d, "Construction d'un triangle connaissant les trois côtés", 6);
@@ -223,7 +226,7 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerPointNomme(f, "A", noirImagiciel, -4, -2, -1.2, 0.2);
     creerPointCurseur(f, "B", noirImagiciel, 2, -2, -3, 6, 0.5, 0.3, 0.2);
     creerSegment(f, "A", "B", noirImagiciel, 1, 2);
-    creerCoteLongueur(f, "K", "A", "B", 0, 0, -1.2, noirImagiciel);
+    creerCoteLongueur(f, "K", "A", "B", 1, 0, -1.2, noirImagiciel);
     creerLongueur(f, "r0", 0);
     creerLongueur(f, "r5", 5);
     creerLongueur(f, "r3", 3);
@@ -245,7 +248,7 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerIntersectionCercles(f, "C", "cA", "cB", 0.3, 0.3, noirImagiciel);
     creerSegment(f, "A", "C", noirImagiciel, 1, 2);
     creerSegment(f, "B", "C", noirImagiciel, 1, 2);
-    creerCoteLongueur(f, "K2", "A", "B", 0, 0, -1.2, noirImagiciel);
+    creerCoteLongueur(f, "K2", "A", "B", 1, 0, -1.2, noirImagiciel);
     cacherObjets(f, "arc1 arc2 [AA3] [BB3] I J C [AC] [BC] K2");
     ecrireTextesImagiciel(d, textesTriangle);
     cacherTextesEtapes(d);

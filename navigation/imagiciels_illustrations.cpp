@@ -66,7 +66,8 @@ void preparerImagicielDiagramme(TdonneesCommunes& d, int disque)
     d.titreImagiciel = disque ? "Illustration du diagramme circulaire"
                               : "Illustration du diagramme demi-circulaire";
     d.chapitreImagiciel = 8;
-    placerZone(*d.surfaceFigureImagiciel, 15, 60, 750, 430);
+    // Below the explanation's frame and its shadow.
+    placerZone(*d.surfaceFigureImagiciel, 15, 70, 750, 420);
     Tfigure& f = *d.surfaceFigureImagiciel;
     f.origineX += 30;
     f.origineY -= 30;

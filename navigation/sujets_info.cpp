@@ -95,7 +95,8 @@ void dessinerInfo(TdonneesCommunes& d, Canevas& canevas, int code)
             return;
         }
     }
-    ecrireLigneInfo("Définition à faire", 1.5, 0);
+    // Inside the frame, below its band, where the notes begin.
+    ecrireLigneInfo("Définition à faire", 2.5, 2);
 }
 
 void ecrireLigneInfo(const std::string& texte, double ligne, double colonne)

@@ -24,7 +24,7 @@ constexpr TligneInfo arrondis[] = {
     {3.5, 2, "La troncature au centième de 0,725 est : 0,72."},
     {4.5, 2, "L'arrondi au centième de 9,354 est : 9,35."},
     {5.5, 2, "L'arrondi au centième de 0,725 est : 0,73."},
-    {6.5, 2, "On arrondit au-dessus si le chiffre suivant va de 5 à 9."},
+    {6.5, 2, "On arrondit au$-dessus si le chiffre suivant va de 5 à 9."},
 };
 
 constexpr TligneInfo motsDivision[] = {

@@ -5,8 +5,11 @@
 #include <sstream>
 
 #include "engine/figure/objets_par_nom.h"
+#include "engine/figure/peinture.h"
 #include "engine/figure/souris.h"
 #include "engine/text/textes_numerotes.h"
+#include "navigation/imagiciels_etapes.h"
+#include "platform/double/canevas_enregistre.h"
 #include "tests/navigation/banc_navigation.h"
 
 namespace {
@@ -102,6 +105,54 @@ TEST_F(Imagiciels, ParcoursDesEtapes)
     }
 }
 
+// Everything a surface holds and shows: each object's kind, name, visibility, mobility, colour,
+// style and place, then every call of its painting with the pen, brush and font it was made with.
+std::string etatDe(Tfigure& f)
+{
+    std::ostringstream etat;
+    for (int i = 1; i <= f.nbObjets; ++i) {
+        const Tobjet& o = *f.objets[static_cast<std::size_t>(i)];
+        etat << o.nom << ' ' << o.genre << ' ' << o.visible << o.mobile << o.verrouille << o.indefini
+             << ' ' << o.couleur << ' ' << o.trait << ' ' << o.epaisseur << ' ' << o.remplissage;
+        if (o.point) etat << ' ' << o.point->x << ' ' << o.point->y << " '" << o.point->etiquette << "'";
+        etat << '\n';
+    }
+    CanevasEnregistre k;
+    dessinerFigure(f, k);
+    for (const Appel& a : k.appels()) {
+        etat << static_cast<int>(a.genre) << " '" << a.texte << "' " << a.pen.Color << ' '
+             << a.pen.Width << ' ' << a.brush.Color << ' ' << a.font.Color << ' ' << a.font.Size;
+        for (const int v : a.arguments) etat << ' ' << v;
+        etat << '\n';
+    }
+    return etat.str();
+}
+
+// A step reached going back is the step reached going forward, in everything both surfaces hold
+// and the buttons show, even after the pupil dragged the finished figure.
+TEST_F(Imagiciels, UneEtapeEstLaMemeDansLesDeuxSens)
+{
+    for (const int code : {1501, 1502, 1503, 1504, 1506, 1507, 1508, 1509, 1510}) {
+        lancer(code);
+        const int n = std::max(d.nbEtapesImagiciel, 1);
+        std::vector<std::string> enAvancant;
+        const auto etat = [&] {
+            return etatDe(*texteImagiciel) + etatDe(*figureImagiciel) +
+                   std::to_string(avancer.Enabled()) + std::to_string(reculer.Enabled());
+        };
+        for (int s = 1; s <= n; ++s) {
+            if (s > 1) etapeSuivanteImagiciel(d);
+            enAvancant.push_back(etat());
+        }
+        for (const TpointDepart& p : pointsDepart(code))
+            placerPoint(*figureImagiciel, p.nom, p.x + 1, p.y - 0.5);
+        for (int s = n - 1; s >= 1; --s) {
+            etapePrecedenteImagiciel(d);
+            EXPECT_EQ(etat(), enAvancant[static_cast<std::size_t>(s - 1)]) << code << " étape " << s;
+        }
+    }
+}
+
 // The last step hands the points over, blue; one step back puts them where they started, fixed
 // and black, whatever the pupil did with them.
 TEST_F(Imagiciels, GlisserPuisRevenir)
@@ -159,7 +210,8 @@ TEST_F(Imagiciels, GlisserALaSouris)
     EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
 }
 
-// The triangle has no third vertex when one side is longer than the two others together.
+// The triangle has no third vertex when one side is longer than the two others together; the
+// length AB shows as it is, half units included.
 TEST_F(Imagiciels, TriangleImpossible)
 {
     lancer(1510);
@@ -167,12 +219,23 @@ TEST_F(Imagiciels, TriangleImpossible)
     const struct {
         double xB;
         bool existe;
-    } cas[] = {{2, true}, {-2.5, false}, {-1.5, true}, {4.5, false}, {3.5, true}, {-3, false}};
+        const char* longueur;
+    } cas[] = {{2, true, "6"},     {-2.5, false, "1,5"}, {-1.5, true, "2,5"},
+               {4.5, false, "8,5"}, {3.5, true, "7,5"},   {-3, false, "1"}};
     for (const auto& c : cas) {
         placerPoint(*figureImagiciel, "B", c.xB, -2);
         EXPECT_EQ(!estIndefini(*figureImagiciel, "C"), c.existe) << c.xB;
         EXPECT_EQ(!estIndefini(*figureImagiciel, "[AC]"), c.existe) << c.xB;
+        EXPECT_EQ(objetNomme(*figureImagiciel, "K2")->point->etiquette, c.longueur) << c.xB;
     }
+}
+
+// The midpoint of the perpendicular bisector is shown unnamed, as the text speaks of it.
+TEST_F(Imagiciels, MilieuSansNom)
+{
+    lancer(1507);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    EXPECT_EQ(objetNomme(*figureImagiciel, "m3")->point->etiquette, "");
 }
 
 // Titles, chapter labels and the buttons of one-page and stepped animations.

@@ -21,6 +21,124 @@
 
 namespace {
 
+// Paints on an image either everything but the texts, or the texts alone, and keeps the frames
+// drawn: outlined rectangles at least 20 pixels wide and high, with their pen.
+class CanevasTrie final : public Canevas {
+public:
+    struct Tcadre {
+        TRect rect;
+        TColor couleur;
+    };
+    CanevasTrie(QImage& image, bool textes) : peintre_(&image), cible_(peintre_), textes_(textes) {}
+    std::vector<Tcadre> cadres;
+
+    void MoveTo(int x, int y) override { forme([&] { cible_.MoveTo(x, y); }); }
+    void LineTo(int x, int y) override { forme([&] { cible_.LineTo(x, y); }); }
+    TPoint PenPos() const override { return cible_.PenPos(); }
+    void Polyline(std::span<const TPoint> p) override { forme([&] { cible_.Polyline(p); }); }
+    void Polygon(std::span<const TPoint> p) override { forme([&] { cible_.Polygon(p); }); }
+    void Rectangle(int x1, int y1, int x2, int y2) override
+    {
+        if (Pen.Style != psClear && x2 - x1 >= 20 && y2 - y1 >= 20)
+            cadres.push_back({{x1, y1, x2, y2}, Pen.Color});
+        forme([&] { cible_.Rectangle(x1, y1, x2, y2); });
+    }
+    void FillRect(const TRect& r) override { forme([&] { cible_.FillRect(r); }); }
+    void Ellipse(int x1, int y1, int x2, int y2) override
+    {
+        forme([&] { cible_.Ellipse(x1, y1, x2, y2); });
+    }
+    void RoundRect(int x1, int y1, int x2, int y2, int l, int h) override
+    {
+        forme([&] { cible_.RoundRect(x1, y1, x2, y2, l, h); });
+    }
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override
+    {
+        forme([&] { cible_.Arc(x1, y1, x2, y2, x3, y3, x4, y4); });
+    }
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override
+    {
+        forme([&] { cible_.Pie(x1, y1, x2, y2, x3, y3, x4, y4); });
+    }
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override
+    {
+        forme([&] { cible_.Chord(x1, y1, x2, y2, x3, y3, x4, y4); });
+    }
+    void TextOut(int x, int y, const std::string& texte) override
+    {
+        if (!textes_) return;
+        copierEtat(*this, cible_);
+        cible_.TextOut(x, y, texte);
+    }
+    int TextWidth(const std::string& texte) override
+    {
+        copierEtat(*this, cible_);
+        return cible_.TextWidth(texte);
+    }
+    int TextHeight(const std::string& texte) override
+    {
+        copierEtat(*this, cible_);
+        return cible_.TextHeight(texte);
+    }
+    void Draw(int x, int y, const Image& image) override { forme([&] { cible_.Draw(x, y, image); }); }
+    void StretchDraw(const TRect& r, const Image& image) override
+    {
+        forme([&] { cible_.StretchDraw(r, image); });
+    }
+
+private:
+    template <class Dessin>
+    void forme(Dessin dessin)
+    {
+        if (textes_) return;
+        copierEtat(*this, cible_);
+        dessin();
+    }
+    QPainter peintre_;
+    CanevasQt cible_;
+    bool textes_;
+};
+
+// Text pixels on a frame's line or next to it, where the line shows: a text must keep within its
+// frame, clear of its lines. The frames drawn are returned.
+template <class Peinture>
+std::vector<CanevasTrie::Tcadre> verifierTextesDansCadres(int largeur, int hauteur, TColor fond,
+                                                          const std::string& nom, Peinture peinture)
+{
+    QImage formes(largeur, hauteur, QImage::Format_RGB32);
+    formes.fill(versQColor(fond));
+    QImage textes(largeur, hauteur, QImage::Format_RGB32);
+    textes.fill(Qt::white);
+    std::vector<CanevasTrie::Tcadre> cadres;
+    {
+        CanevasTrie k(formes, false);
+        k.Brush.Color = fond;
+        peinture(k);
+        cadres = k.cadres;
+        CanevasTrie t(textes, true);
+        peinture(t);
+    }
+    const QRect image(0, 0, largeur, hauteur);
+    for (const CanevasTrie::Tcadre& c : cadres) {
+        const QRgb trait = versQColor(c.couleur).rgb();
+        const QRect r(QPoint(c.rect.left, c.rect.top), QPoint(c.rect.right, c.rect.bottom));
+        int touches = 0;
+        for (int y = r.top() - 2; y <= r.bottom() + 2; ++y)
+            for (int x = r.left() - 2; x <= r.right() + 2; ++x) {
+                if (r.adjusted(3, 3, -3, -3).contains(x, y) || !image.contains(x, y) ||
+                    formes.pixel(x, y) != trait)
+                    continue;
+                for (int v = -1; v <= 1; ++v)
+                    for (int u = -1; u <= 1; ++u)
+                        if (image.contains(x + u, y + v) && textes.pixel(x + u, y + v) != qRgb(255, 255, 255))
+                            ++touches;
+            }
+        EXPECT_EQ(touches, 0) << nom << ": cadre " << c.rect.left << ", " << c.rect.top << ", "
+                              << c.rect.right << ", " << c.rect.bottom;
+    }
+    return cadres;
+}
+
 class RenduNavigation : public BancNavigation {
 protected:
     template <class Peinture>
@@ -62,6 +180,8 @@ TEST_F(RenduNavigation, SujetsInfo)
         // The "Info" band of the notes, in its yellow.
         const int bande = compter(image, versQColor(0x41EBFD).rgb(), 0, 0, image.width(), 30);
         EXPECT_EQ(bande > 0, code >= 2000) << code;
+        verifierTextesDansCadres(d.largeurInfo, d.hauteurInfo, 0xE0FFE0, "info_" + std::to_string(code),
+                                 [&](Canevas& k) { dessinerInfo(d, k, code); });
     }
 }
 
@@ -98,6 +218,16 @@ TEST_F(RenduNavigation, Imagiciels)
             if (code != 1510 || s > 1) {
                 EXPECT_GT(sombres(figure), 10) << nom;
             }
+            // The texts keep within their frames, and the figure zone hides none of them.
+            Tfigure& t = *texteImagiciel;
+            const QRect zoneFigure(zoneFigureImagiciel.Left(), zoneFigureImagiciel.Top(),
+                                   zoneFigureImagiciel.Width(), zoneFigureImagiciel.Height());
+            for (const CanevasTrie::Tcadre& c :
+                 verifierTextesDansCadres(t.controle->Width(), t.controle->Height(), t.controle->Color(),
+                                          nom, [&](Canevas& k) { dessinerFigure(t, k); }))
+                EXPECT_FALSE(zoneFigure.intersects(QRect(QPoint(c.rect.left, c.rect.top),
+                                                         QPoint(c.rect.right + 3, c.rect.bottom + 3))))
+                    << nom;
             if (s < n) etapeSuivanteImagiciel(d);
         }
     }
