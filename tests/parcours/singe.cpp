@@ -192,6 +192,7 @@ private:
         programme_.reset();
         programme_ = std::make_unique<ProgrammeObserve>(ecran_, options_.programme, options_.journal);
         ++bilan_.demarrages;
+        appuiQuitter_ = -10;
         noter("démarrage du programme");
         if (auto raison = programme_->demarrer(options_.attente)) throw Panne{*raison};
     }
@@ -207,12 +208,13 @@ private:
         return raison;
     }
 
-    // After each event. The window may go away only by the welcome screen's Quit.
+    // After each event. The window may go away only by the welcome screen's Quit, pressed in this
+    // event or the two before: the window goes once the program has done with the press.
     void apres()
     {
         const auto raison = attendreReponse();
         if (!raison) return;
-        if (!dansZone(quitterAccueil, appui_)) throw Panne{*raison};
+        if (bilan_.evenements - appuiQuitter_ > 2) throw Panne{*raison};
         if (auto arret = programme_->arretPropre(options_.attente)) throw Panne{"après Quitter sur l'accueil, " + *arret};
         noter("fermé par Quitter, redémarrage");
         throw Fermeture{};
@@ -278,12 +280,17 @@ private:
         XFlush(ecran_);
     }
 
+    void noterAppui(Point p)
+    {
+        if (dansZone(quitterAccueil, p)) appuiQuitter_ = bilan_.evenements;
+    }
+
     void cliquer(Point p, unsigned numero = 1)
     {
         noter("clic " + std::to_string(numero) + " " + texte(p));
         bouger(p);
         bouton(numero, true);
-        if (numero == 1) appui_ = p;
+        if (numero == 1) noterAppui(p);
         apres();
         bouton(numero, false);
         apres();
@@ -328,7 +335,7 @@ private:
             noter("double clic " + texte(p) + " " + z.nom);
             bouger(p);
             for (bool appuye : {true, false, true, false}) bouton(1, appuye);
-            appui_ = p;
+            noterAppui(p);
             apres();
         } else if (choix < 38) {
             cliquer(p, pile(50) ? 3 : 2);
@@ -366,7 +373,7 @@ private:
         noter("glisser depuis " + texte(p) + " " + z.nom);
         bouger(p);
         bouton(1, true);
-        appui_ = p;
+        noterAppui(p);
         apres();
         for (int n = 2 + tirer(7); n > 0; --n) {
             p = {std::clamp(p.x + tirer(121) - 60, -20, 1020), std::clamp(p.y + tirer(121) - 60, -20, 760)};
@@ -422,7 +429,7 @@ private:
     std::unique_ptr<ProgrammeObserve> programme_;
     std::deque<std::string> derniers_;
     Bilan bilan_;
-    Point appui_{-1, -1};
+    int appuiQuitter_ = -10;
     int boitesDeSuite_ = 0;
 };
 
