@@ -40,6 +40,19 @@ constexpr double jeuPhraseEtroite = 12;
 constexpr double jeuPhraseLarge = 2;
 constexpr double jeuAvantPhrase = 7;
 
+// The page's surface is this high: nothing of a lesson may stand below it.
+constexpr int hauteurSurface = 4000;
+
+// The numbers of the page's instructions, in pixels of the paint box but for the lines of a skip,
+// a figure's scale (pixels per unit) and a division's decimals.
+constexpr TnombreLecon abscisse{"l'abscisse", 0, largeurZoneCours};
+constexpr TnombreLecon ordonnee{"l'ordonnée", 0, hauteurSurface};
+constexpr TnombreLecon largeurLecon{"la largeur", 1, largeurZoneCours};
+constexpr TnombreLecon hauteurFigure{"la hauteur", 1, hauteurSurface};
+constexpr TnombreLecon lignesSautees{"le saut", 0, 50};
+constexpr TnombreLecon echelleFigure{"l'échelle", 1, 500};
+constexpr TnombreLecon decimalesDivision{"le nombre de décimales", 0, 10, true};
+
 constexpr TColor noir = 0x000000;
 constexpr TColor orangeTitre = 0x0579FA;
 
@@ -165,19 +178,19 @@ void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
 void composerSaut(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
-    c.plume += pasLigne * (mots.empty() ? 1 : nombreDe(instruction, mots[0]));
+    c.plume += pasLigne * (mots.empty() ? 1 : nombreDe(instruction, mots[0], lignesSautees));
 }
 
-double seulNombre(const TinstructionLecon& instruction)
+double seulNombre(const TinstructionLecon& instruction, const TnombreLecon& genre)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() != 1) throw ErreurLecon(instruction.ligne, instruction.mot + " attend un nombre");
-    return nombreDe(instruction, mots[0]);
+    return nombreDe(instruction, mots[0], genre);
 }
 
 void composerAller(Tcomposition& c, const TinstructionLecon& instruction)
 {
-    c.plume = seulNombre(instruction);
+    c.plume = seulNombre(instruction, ordonnee);
 }
 
 // "dessous": the pen goes below everything placed so far, figures included.
@@ -188,7 +201,7 @@ void composerDessous(Tcomposition& c, const TinstructionLecon&)
 
 void composerMarge(Tcomposition& c, const TinstructionLecon& instruction)
 {
-    c.marge = seulNombre(instruction);
+    c.marge = seulNombre(instruction, abscisse);
 }
 
 void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction);
@@ -211,7 +224,7 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction, int sty
     const std::vector<std::string> mots = motsDe(instruction.reste);
     const double x = c.marge;
     const double y = c.plume + 4;
-    const double largeur = mots.empty() ? c.bord - x : nombreDe(instruction, mots[0]);
+    const double largeur = mots.empty() ? c.bord - x : nombreDe(instruction, mots[0], largeurLecon);
     // The boxes under a heading tab begin 8 pixels below the block.
     const double hautBoite = onglet ? y + 8 : y;
     Tobjet* cadre = creerCadre(surface(c), style, colonne(c, x), ligne(c, y),
@@ -245,16 +258,16 @@ void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() != 3 && mots.size() != 4)
         throw ErreurLecon(instruction.ligne, "figure x largeur hauteur [échelle]");
-    const double x = nombreDe(instruction, mots[0]);
-    const int largeur = static_cast<int>(nombreDe(instruction, mots[1]));
-    const int hauteur = static_cast<int>(nombreDe(instruction, mots[2]));
+    const double x = nombreDe(instruction, mots[0], abscisse);
+    const int largeur = entierDe(instruction, mots[1], largeurLecon);
+    const int hauteur = entierDe(instruction, mots[2], hauteurFigure);
     TfigureLecon figure;
     creerFigure(nullptr, largeur, hauteur, figure.surface);
     Tfigure& f = *figure.surface;
     f.fondPeint = false;
     f.origineX = 0;
     f.origineY = hauteur;
-    f.echelle = mots.size() == 4 ? nombreDe(instruction, mots[3]) : 30;
+    f.echelle = mots.size() == 4 ? nombreDe(instruction, mots[3], echelleFigure) : 30;
     calculerFenetre(f);
     figure.x = arrondi(x - c.page.gauche);
     figure.y = arrondi(c.plume - c.page.haut);
@@ -298,9 +311,9 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() < 2) throw ErreurLecon(instruction.ligne, "tableau x largeur...");
-    const double x = nombreDe(instruction, mots[0]);
+    const double x = nombreDe(instruction, mots[0], abscisse);
     std::vector<double> largeurs;
-    for (std::size_t m = 1; m < mots.size(); ++m) largeurs.push_back(nombreDe(instruction, mots[m]));
+    for (std::size_t m = 1; m < mots.size(); ++m) largeurs.push_back(nombreDe(instruction, mots[m], largeurLecon));
     double y = c.plume + 4;
     double droite = x;
     const std::size_t avant = c.places.size();
@@ -336,7 +349,7 @@ void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "opération genre x termes");
-    const double col = colonne(c, nombreDe(instruction, mots[1]));
+    const double col = colonne(c, nombreDe(instruction, mots[1], abscisse));
     const double lig = ligne(c, c.plume);
     Tfigure& f = surface(c);
     const std::string& genre = mots[0];
@@ -348,7 +361,7 @@ void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
         creerMultiplicationPosee(f, mots[2], mots[3], col, lig);
     else if (genre == "division" && (mots.size() == 4 || mots.size() == 5))
         creerDivisionPoseeDetaillee(f, mots[2], mots[3],
-                                    mots.size() == 5 ? static_cast<int>(nombreDe(instruction, mots[4])) : 0,
+                                    mots.size() == 5 ? entierDe(instruction, mots[4], decimalesDivision) : 0,
                                     col, lig);
     else
         throw ErreurLecon(instruction.ligne,
@@ -374,8 +387,8 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
     for (const std::string& cadre : morceauxSepares(instruction.reste.substr(0, deuxPoints), ';')) {
         const std::vector<std::string> mots = motsDe(cadre);
         if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "un cadre de lien est x y largeur");
-        cadres.push_back({nombreDe(instruction, mots[0]), nombreDe(instruction, mots[1]),
-                          nombreDe(instruction, mots[2])});
+        cadres.push_back({nombreDe(instruction, mots[0], abscisse), nombreDe(instruction, mots[1], ordonnee),
+                          nombreDe(instruction, mots[2], largeurLecon)});
     }
     // Pieces: text, phrase, text, phrase, ..., text.
     std::vector<std::string> morceaux;
@@ -428,9 +441,9 @@ void composerBouton(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "bouton x y largeur");
-    const int x = static_cast<int>(nombreDe(instruction, mots[0]));
-    const int y = static_cast<int>(nombreDe(instruction, mots[1]));
-    const int largeur = static_cast<int>(nombreDe(instruction, mots[2]));
+    const int x = entierDe(instruction, mots[0], abscisse);
+    const int y = entierDe(instruction, mots[1], ordonnee);
+    const int largeur = entierDe(instruction, mots[2], largeurLecon);
     c.page.espacesLibres.push_back({x, y, x + largeur, y + hauteurBoutonLien});
 }
 
@@ -460,16 +473,27 @@ const char* const motsDeBloc[] = {"propriété", "encadré", "boîte", "énoncé
 
 // Any line that begins with no instruction's word is a line of text; so is a line that begins
 // with the word of a block, or with "fin", followed by words.
-void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
+Tcomposer composerDe(const TinstructionLecon& instruction)
 {
     const bool bloc = std::find(std::begin(motsDeBloc), std::end(motsDeBloc), instruction.mot) !=
                       std::end(motsDeBloc);
     if (!bloc || ouvreUnBloc(instruction))
         for (const TinstructionPage& i : instructionsPage)
-            if (instruction.mot == i.mot) return i.composer(c, instruction);
+            if (instruction.mot == i.mot) return i.composer;
     if (instruction.mot == "fin" && instruction.reste.empty())
         throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
-    composerTexte(c, instruction);
+    return composerTexte;
+}
+
+// The page's height, in pixels of its picture, as it stands.
+double hauteurPage(const Tcomposition& c) { return std::max(c.bas, c.plume) - c.page.haut + 10; }
+
+// Nothing goes below the surface.
+void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    composerDe(instruction)(c, instruction);
+    if (hauteurPage(c) > hauteurSurface)
+        throw ErreurLecon(instruction.ligne, "la page dépasse " + std::to_string(hauteurSurface) + " pixels de haut");
 }
 
 }  // namespace
@@ -484,7 +508,7 @@ TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions,
     page.largeur = largeurZoneCours - page.gauche;
     page.espacesLibres = {boutonRetour, boutonPourSexercer};
     // The page is as high as its contents; its surface is made high enough for any.
-    creerFigure(nullptr, page.largeur, 4000, page.surface);
+    creerFigure(nullptr, page.largeur, hauteurSurface, page.surface);
     page.surface->couleurFond = 0xFFFFFF;
     // The page's world is its pixels, y upwards, for the lines drawn between points.
     page.surface->origineX = 0;
@@ -495,7 +519,7 @@ TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions,
     c.plume = page.haut + 8;
     while (c.suivante < instructions.size()) composerInstruction(c, instructions[c.suivante++]);
     if (page.titre.empty()) throw ErreurLecon(1, "la leçon n'a pas de titre");
-    page.hauteur = static_cast<int>(std::ceil(std::max(c.bas, c.plume) - page.haut + 10));
+    page.hauteur = static_cast<int>(std::ceil(hauteurPage(c)));
     page.surface->hauteur = page.hauteur;
     return std::move(page);
 }

@@ -58,6 +58,14 @@ const TmotPlace places[] = {
     {"bas-droite", 0.4, 0.1, false},    {"bas-gauche", -0.4, 0.1, true},
 };
 
+// The numbers of the statements: coordinates and lengths in units of the figure, the ratio of a
+// point on a line to its segment, angles in degrees, and counts of marks and strips.
+constexpr TnombreLecon coordonnee{"la coordonnée", -1000, 1000};
+constexpr TnombreLecon rapportSur{"le rapport", -100, 100};
+constexpr TnombreLecon angleRotation{"l'angle", -360, 360};
+constexpr TnombreLecon nombreTraits{"le nombre de traits", 1, 10, true};
+constexpr TnombreLecon nombreParts{"le nombre de parts", 1, 100, true};
+
 // Reads the options among the words; the other words are kept, in order, as the arguments.
 std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Toptions& options)
 {
@@ -91,7 +99,11 @@ struct Tstatement {
     std::vector<std::string> arguments;
     Toptions options;
 
-    double nombre(std::size_t k) const { return nombreDe(instruction, arguments[k]); }
+    double nombre(std::size_t k, const TnombreLecon& genre = coordonnee) const
+    {
+        return nombreDe(instruction, arguments[k], genre);
+    }
+    int entier(std::size_t k, const TnombreLecon& genre) const { return entierDe(instruction, arguments[k], genre); }
     // A label's offset: on the left of the point, the label's width in cells is taken off.
     double dx(const std::string& etiquette) const
     {
@@ -127,11 +139,11 @@ void pointDeDeux(Tfigure& f, const Tstatement& s)
     creer(f, a[0], a[1], a[2], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
-template <TpointDeDeuxEtNombre creer>
+template <TpointDeDeuxEtNombre creer, const TnombreLecon& genre>
 void pointDeDeuxEtNombre(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
-    creer(f, a[0], a[1], a[2], s.nombre(3), s.dx(a[0]), s.options.dy, s.options.couleur);
+    creer(f, a[0], a[1], a[2], s.nombre(3, genre), s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
 template <TpointDeTrois creer>
@@ -264,11 +276,11 @@ void traitEnTravers(Tfigure& f, const std::string& a, const std::string& b, doub
 // "graduation A B n": n + 1 strokes from A to B, n equal steps; thick ones are also longer.
 void graduation(Tfigure& f, const Tstatement& s)
 {
-    const int n = static_cast<int>(s.nombre(2));
+    const int n = s.entier(2, nombreParts);
     const double demi = s.options.epaisseur > 1 ? 6 : 4;
     for (int k = 0; k <= n; ++k)
-        traitEnTravers(f, s.arguments[0], s.arguments[1], n > 0 ? static_cast<double>(k) / n : 0,
-                       demi, s.options.couleur, s.options.epaisseur);
+        traitEnTravers(f, s.arguments[0], s.arguments[1], static_cast<double>(k) / n, demi, s.options.couleur,
+                       s.options.epaisseur);
 }
 
 // "marque-angle A O B": a small arc at O from the side [OA) to the side [OB), anticlockwise.
@@ -286,7 +298,7 @@ void codage(Tfigure& f, const Tstatement& s)
 {
     const std::string& a = s.arguments[0];
     const std::string& b = s.arguments[1];
-    const int n = static_cast<int>(s.nombre(2));
+    const int n = s.entier(2, nombreTraits);
     const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
     if (longueur <= 0) return;
     const double ecart = enMonde(f, 4) / longueur;
@@ -307,7 +319,7 @@ int caracteresVisibles(const std::string& texte)
 // [DC], as a bar shows a fraction.
 void partage(Tfigure& f, const Tstatement& s)
 {
-    const int n = static_cast<int>(s.nombre(4));
+    const int n = s.entier(4, nombreParts);
     for (int k = 1; k < n; ++k) {
         const double t = static_cast<double>(k) / n;
         const std::string bas = auxiliaire(f);
@@ -385,9 +397,9 @@ struct TstatementFigure {
 const TstatementFigure statements[] = {
     {"point", 3, point},
     {"milieu", 3, pointDeDeux<creerMilieu>},
-    {"sur", 4, pointDeDeuxEtNombre<creerPointSurDroite>},
+    {"sur", 4, pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
     {"symétrique", 3, pointDeDeux<creerSymetriqueDroite>},
-    {"rotation", 4, pointDeDeuxEtNombre<creerImageRotation>},
+    {"rotation", 4, pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
     {"report", 5, pointDeQuatre<reporterLongueur>},
     {"intersection", 3, pointDeDeux<creerIntersectionDroites>},
     {"intersection-cercles", 3, pointDeDeux<creerIntersectionCercles>},

@@ -1,7 +1,10 @@
 #include "cours/source_lecon.h"
 
 #include <charconv>
+#include <cmath>
 #include <sstream>
+
+#include "engine/base/nombres.h"
 
 ErreurLecon::ErreurLecon(int ligne, const std::string& message)
     : std::runtime_error(message), ligne_(ligne)
@@ -47,16 +50,54 @@ std::vector<std::string> motsDe(const std::string& texte)
     return mots;
 }
 
-double nombreDe(const TinstructionLecon& instruction, const std::string& mot)
+namespace {
+
+// Enough for any position or count, and few enough that every such number is a double.
+constexpr std::size_t chiffresMax = 20;
+
+std::size_t passerChiffres(const std::string& mot, std::size_t i)
 {
+    while (i < mot.size() && mot[i] >= '0' && mot[i] <= '9') ++i;
+    return i;
+}
+
+// "-12", "0,5", "3.25": no exponent, no "inf" or "nan", digits on both sides of the separator.
+bool estEcritEnChiffres(const std::string& mot)
+{
+    std::size_t i = !mot.empty() && mot[0] == '-' ? 1 : 0;
+    const std::size_t finEntier = passerChiffres(mot, i);
+    if (finEntier == i) return false;
+    if (finEntier == mot.size()) return true;
+    if (mot[finEntier] != ',' && mot[finEntier] != '.') return false;
+    const std::size_t finDecimales = passerChiffres(mot, finEntier + 1);
+    return finDecimales > finEntier + 1 && finDecimales == mot.size();
+}
+
+}  // namespace
+
+double nombreDe(const TinstructionLecon& instruction, const std::string& mot, const TnombreLecon& genre)
+{
+    if (!estEcritEnChiffres(mot))
+        throw ErreurLecon(instruction.ligne, "nombre attendu au lieu de \"" + mot + "\"");
+    if (mot.size() > chiffresMax) throw ErreurLecon(instruction.ligne, "trop de chiffres dans " + mot);
     std::string point = mot;
     for (char& c : point)
         if (c == ',') c = '.';
     // Whatever the locale: the sources are the same on every machine.
     double x = 0;
-    const char* fin = point.data() + point.size();
-    const auto [lu, erreur] = std::from_chars(point.data(), fin, x);
-    if (point.empty() || erreur != std::errc{} || lu != fin)
-        throw ErreurLecon(instruction.ligne, "nombre attendu au lieu de \"" + mot + "\"");
+    std::from_chars(point.data(), point.data() + point.size(), x);
+    const std::string quoi = genre.quoi;
+    if (genre.entier && x != std::trunc(x))
+        throw ErreurLecon(instruction.ligne, quoi + " doit être un nombre entier, pas " + mot);
+    if (!(x >= genre.min && x <= genre.max))
+        throw ErreurLecon(instruction.ligne, quoi + " " + mot + " n'est pas entre " + reelVersChaine(genre.min) +
+                                                 " et " + reelVersChaine(genre.max));
     return x;
+}
+
+int entierDe(const TinstructionLecon& instruction, const std::string& mot, const TnombreLecon& genre)
+{
+    TnombreLecon entier = genre;
+    entier.entier = true;
+    return static_cast<int>(nombreDe(instruction, mot, entier));
 }

@@ -29,5 +29,18 @@ std::vector<TinstructionLecon> lireSourceLecon(const std::string& contenu);
 
 // The words of a text separated by blanks.
 std::vector<std::string> motsDe(const std::string& texte);
-// A number written with a decimal point or comma; an error at the instruction's line otherwise.
-double nombreDe(const TinstructionLecon& instruction, const std::string& mot);
+
+// What a number of the source stands for: its name in the messages, its bounds, and whether it
+// counts things.
+struct TnombreLecon {
+    const char* quoi;
+    double min, max;
+    bool entier = false;
+};
+
+// A number as the lessons write it: an optional minus sign, digits, and decimals after a point or
+// a comma; whole when it must be, and within its bounds. An error at the instruction's line
+// otherwise, that says why.
+double nombreDe(const TinstructionLecon& instruction, const std::string& mot, const TnombreLecon& genre);
+// The same for a whole number, whose bounds lie within those of an int.
+int entierDe(const TinstructionLecon& instruction, const std::string& mot, const TnombreLecon& genre);

@@ -18,11 +18,20 @@ std::string::size_type chercherSigne(const std::string& texte, std::string_view 
     return std::string::npos;
 }
 
+// The same name of what is bounded, whichever decimal separator each writes: the pupil types
+// "2,5x" where the exercise may have written "2.5x".
+bool memeNom(std::string a, std::string b)
+{
+    remplacerTout(a, ",", ".");
+    remplacerTout(b, ",", ".");
+    return a == b;
+}
+
 // "x<3": where the name ends and the sign starts; npos when the text does not start with the name.
 std::string::size_type debutSigne(const std::string& a, const std::string& nom)
 {
     const std::string::size_type position = chercherSigne(a, "><=");
-    if (position != std::string::npos && a.compare(0, position, nom) != 0) return std::string::npos;
+    if (position != std::string::npos && !memeNom(a.substr(0, position), nom)) return std::string::npos;
     return position;
 }
 
@@ -130,7 +139,7 @@ void verifierEncadrement(TdonneesCommunes& donnees, int k, std::uint8_t& resulta
     if (avecSuperieur)
         refuserAvecLigne(donnees, tete + "ne doit utiliser que les signes  <  ou  infEgal  (pour <=)", resultat);
     Tencadrement donne;
-    if (!decouperEncadrement(a, donne) || donne.nom != attendu.nom) {
+    if (!decouperEncadrement(a, donne) || !memeNom(donne.nom, attendu.nom)) {
         refuserAvecLigne(donnees, tete + "n'est pas un encadrement de l'expression demandée.", resultat);
         return;
     }

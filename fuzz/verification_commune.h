@@ -31,6 +31,13 @@ constexpr std::size_t nbGenresNumeriques = 15;
 constexpr std::size_t nbGenresTapes = sizeof genresTapes;
 constexpr const std::uint8_t* genresNumeriques = genresTapes;
 
+// The solution surface blank, its first line ready.
+inline void effacerSolution(TdonneesCommunes& d)
+{
+    reinitialiserFigure(*d.surfaceSolution);
+    d.ligneSolution = 2.5;
+}
+
 inline TdonneesCommunes& donneesFuzz()
 {
     static ZoneDessinEnregistree zone;
@@ -42,10 +49,9 @@ inline TdonneesCommunes& donneesFuzz()
     }
     TdonneesCommunes& d = *donneesCommunes;
     reinitialiserQuestion(d);
-    reinitialiserFigure(*surface);
     d.surfaceSolution = surface.get();
     d.ImageIncorrecte = &image;
-    d.ligneSolution = 2.5;
+    effacerSolution(d);
     return d;
 }
 
@@ -63,6 +69,33 @@ inline std::uint8_t verifierChamp(TdonneesCommunes& d, int k)
     verifierSelonType(d, k, resultat);
     verifierResultatConnu(resultat);
     return resultat;
+}
+
+// The field checked again with another typed text, on a clean solution surface.
+inline std::uint8_t retaper(TdonneesCommunes& d, int k, const std::string& tape)
+{
+    effacerSolution(d);
+    d.reponseTapee[k] = tape;
+    return verifierChamp(d, k);
+}
+
+// A text written as the pupil types it: a decimal point between two digits becomes a comma.
+inline std::string avecVirgule(std::string texte)
+{
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < texte.size(); ++i)
+        if (texte[i] == '.' && chiffre(texte[i - 1]) && chiffre(texte[i + 1])) texte[i] = ',';
+    return texte;
+}
+
+// The expected text typed back: never wrong against itself; and when it is right, the way the
+// pupil writes it is right too. An expected text the check refuses is the exercise's own fault.
+inline void verifierRetape(TdonneesCommunes& d, int k)
+{
+    const std::string attendu = d.texteAttendu[k];
+    const std::uint8_t telQuel = retaper(d, k, attendu);
+    verifier(telQuel != resultatFaux);
+    if (telQuel == resultatJuste) verifier(retaper(d, k, avecVirgule(attendu)) == resultatJuste);
 }
 
 // Field k, its kind already set, checked against the input: "expected\ntyped", or the typed text

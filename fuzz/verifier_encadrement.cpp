@@ -15,5 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     d.typeReponse[3] = typeEncadrement;
     d.champsReponse[3].tolerance = choix & 2 ? 0 : 0.1;
     verifierTextes(d, 3, octets + 1, taille - 1, "1<x<=2");
+    verifierRetape(d, 3);
     return 0;
 }

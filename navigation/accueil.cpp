@@ -1,7 +1,7 @@
 // The welcome screen: its pictures, the boy's animation, and the three pictures that light up
 // under the mouse (About, Quit, Enter).
 
-#include <cstddef>
+#include <iterator>
 
 #include "engine/base/systeme.h"
 #include "engine/figure/creation_textes.h"
@@ -26,7 +26,8 @@ constexpr TsurvolAccueil survols[] = {
     {"Quitter_actif", "Quitter_inactif", 700, 779, 532, 566, &TdonneesCommunes::survolQuitter},
     {"Entree_actif", "Entree_inactif", 341, 470, 458, 523, &TdonneesCommunes::survolEntree},
 };
-constexpr std::size_t survolAPropos = 0, survolQuitter = 1, survolEntree = 2;
+constexpr int nbSurvols = static_cast<int>(std::size(survols));
+constexpr int survolAPropos = 0, survolQuitter = 1, survolEntree = 2;
 
 // The animation tick lives in the welcome surface's first parameter.
 constexpr int parametreTick = 1;
@@ -91,39 +92,51 @@ void TfenetrePrincipale::animerAccueil()
 void TfenetrePrincipale::ZoneFigureAccueilMouseMove(int x, int y)
 {
     if (c_.PageControle->Visible()) return;
-    Tfigure& accueil = *surfaceAccueil_;
-    for (const TsurvolAccueil& s : survols) {
-        if (!pointDansCadre(x, y, s.gauche, s.droite, s.haut, s.bas)) continue;
-        if (!(d_.*s.allume)) {
-            d_.*s.allume = true;
-            c_.ZoneFigureAccueil->setCursor(crHandPoint);
-            montrerObjet(accueil, s.actif);
-            cacherObjet(accueil, s.inactif);
-            c_.BoiteAccueil->Repaint();
-        }
-        return;
-    }
-    // Outside the three pictures: one lit picture goes out at each move.
-    for (const TsurvolAccueil& s : survols) {
-        if (!(d_.*s.allume)) continue;
-        eteindre(accueil, d_, s);
-        c_.ZoneFigureAccueil->setCursor(crDefault);
-        c_.BoiteAccueil->Repaint();
-        return;
-    }
+    survolerAccueil(x, y);
 }
 
-void TfenetrePrincipale::ZoneFigureAccueilMouseDown(int, int)
+// The picture under the mouse is lit and every other one goes out: the mouse may come from a
+// popup that hid the welcome screen's moves, and a stale lit picture would take the next click.
+int TfenetrePrincipale::survolerAccueil(int x, int y)
 {
+    Tfigure& accueil = *surfaceAccueil_;
+    int dessous = -1;
+    for (int i = 0; i < nbSurvols; ++i) {
+        const TsurvolAccueil& s = survols[i];
+        if (pointDansCadre(x, y, s.gauche, s.droite, s.haut, s.bas)) dessous = i;
+    }
+    bool change = false;
+    for (int i = 0; i < nbSurvols; ++i) {
+        const TsurvolAccueil& s = survols[i];
+        const bool allumer = i == dessous;
+        if (d_.*s.allume == allumer) continue;
+        if (allumer) {
+            d_.*s.allume = true;
+            montrerObjet(accueil, s.actif);
+            cacherObjet(accueil, s.inactif);
+        } else
+            eteindre(accueil, d_, s);
+        change = true;
+    }
+    if (change) {
+        c_.ZoneFigureAccueil->setCursor(dessous >= 0 ? crHandPoint : crDefault);
+        c_.BoiteAccueil->Repaint();
+    }
+    return dessous;
+}
+
+void TfenetrePrincipale::ZoneFigureAccueilMouseDown(int x, int y)
+{
+    const int dessous = survolerAccueil(x, y);
     if (infoAffichee) {
         fermerInfo();
         return;
     }
-    if (d_.*survols[survolAPropos].allume)
+    if (dessous == survolAPropos)
         afficherInfo(d_, 1998);
-    else if (d_.*survols[survolQuitter].allume) {
+    else if (dessous == survolQuitter) {
         if (fermer) fermer();
-    } else if (d_.*survols[survolEntree].allume)
+    } else if (dessous == survolEntree)
         BoutonMenuClick();
 }
 

@@ -6,6 +6,7 @@
 #include "engine/figure/dossier_programme.h"
 #include "navigation/arbres.h"
 #include "navigation/couleurs_pages.h"
+#include "navigation/info.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -340,6 +341,9 @@ void TfenetrePrincipale::FormResize()
 
 bool TfenetrePrincipale::FormCloseQuery()
 {
+    // The information window goes first: left open, it would outlive the window it belongs to
+    // and keep the program running with nothing else on screen.
+    if (infoAffichee) fermerInfo();
     if (c_.BoiteAccueil->Visible()) return true;
     c_.PageControle->setVisible(false);
     c_.BoiteAccueil->setVisible(true);

@@ -221,6 +221,9 @@ public:
     void ZoneFigureAccueilMouseDown(int x, int y);
 
 private:
+    // Lights the welcome picture under the point, and it alone; its index in the order About,
+    // Quit, Enter, or -1.
+    int survolerAccueil(int x, int y);
     void lierEvenements();
     void remplirArbres();
     void copierDansDonnees();

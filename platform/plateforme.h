@@ -21,6 +21,8 @@ public:
     virtual void afficherMessage(const std::string& texte, const std::string& titre) = 0;
     // Modal Yes/No question with the question icon; true for Yes.
     virtual bool demanderOuiNon(const std::string& texte, const std::string& titre) = 0;
+    // A short sound of its kind, never waited for: the right-answer sound for MB_ICONHAND, the
+    // refusal sound for MB_ICONQUESTION; silent when the system cannot play it.
     virtual void bip(unsigned genre) = 0;
     // Screen position of the mouse pointer; false when it cannot be read.
     virtual bool positionCurseur(TPoint& point) = 0;

@@ -1,6 +1,7 @@
 #include "shell/fenetre_qt.h"
 
 #include <QCloseEvent>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QFont>
 #include <QResizeEvent>
@@ -157,6 +158,7 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
                             static_cast<QWidget*>(w.PageVocabulaire), static_cast<QWidget*>(w.BoiteChoixCoursTitre),
                             static_cast<QWidget*>(w.BoitePartheme), static_cast<QWidget*>(w.BoiteSolution)})
         parent->installEventFilter(this);
+    w.ZoneFigureAccueil->installEventFilter(this);
 
     fenetre_->FormCreate();
     // What the stored layout gives besides: the course box as tall as the visible page, and the
@@ -465,8 +467,9 @@ void FenetreQt::disposer()
     w.LabelChapitreExercice->move(4, 3);
     w.LabelChapitreExercice->resize(w.LabelChapitreExercice->width(), hauteurEntete);
     w.SurTitreExercice->setGeometry(0, hauteurBarre, largeur, hauteurSurTitre);
-    w.LabelTitreExercice->move(0, hauteurBarre + hauteurSurTitre);
-    w.LabelTitreExercice->resize(w.LabelTitreExercice->width(), hauteurTitre);
+    // The title band runs to the page's right edge, as the statement box below it does (the
+    // width the program gives it was the page's width on a narrower window).
+    w.LabelTitreExercice->setGeometry(0, hauteurBarre + hauteurSurTitre, largeur, hauteurTitre);
     const int yEnonce = hauteurBarre + hauteurSurTitre + hauteurTitre;
     w.BoiteEnonce->setGeometry(0, yEnonce, largeur, w.BoiteEnonce->height());
     const int ySolution = yEnonce + w.BoiteEnonce->height();
@@ -487,7 +490,8 @@ void FenetreQt::disposer()
     w.LabelTitreImagiciel->setGeometry(0, hauteurBarre + hauteurSurTitre, largeur, hauteurTitre);
     const int yImagiciel = hauteurBarre + hauteurSurTitre + hauteurTitre;
     w.BoiteImagiciel->setGeometry(0, yImagiciel, largeur, w.PageImagiciel->height() - yImagiciel);
-    w.ZoneTexteImagiciel->resize(w.ZoneTexteImagiciel->width(), w.BoiteImagiciel->height());
+    // The text zone fills its box, whose width it took when the window was set up narrower.
+    w.ZoneTexteImagiciel->resize(w.BoiteImagiciel->width(), w.BoiteImagiciel->height());
 
     // Index: the two vocabulary trees side by side.
     QWidget* theme = w.BoitePartheme;
@@ -503,6 +507,15 @@ void FenetreQt::disposer()
 
 bool FenetreQt::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // When a window above the welcome screen goes away, the mouse is over it without having moved
+    // there: the picture under it lights up all the same.
+    if (objet == w_->ZoneFigureAccueil) {
+        if (evenement->type() == QEvent::Enter) {
+            const QPointF p = static_cast<QEnterEvent*>(evenement)->position();
+            fenetre_->ZoneFigureAccueilMouseMove(static_cast<int>(p.x()), static_cast<int>(p.y()));
+        }
+        return false;
+    }
     // Laying out resizes some of the watched boxes again: those resizes need no second pass.
     if (evenement->type() == QEvent::Resize && !enDisposition_) {
         enDisposition_ = true;

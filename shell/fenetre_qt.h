@@ -8,6 +8,7 @@
 #include <string>
 
 #include "navigation/fenetre_principale.h"
+#include "platform/qt/bouton_qt.h"
 #include "platform/qt/controle_qt.h"
 #include "platform/qt/lecteur_son_qt.h"
 #include "platform/qt/minuteur_qt.h"

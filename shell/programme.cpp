@@ -4,10 +4,12 @@
 #include "exercise/horloge.h"
 #include "platform/plateforme.h"
 #include "platform/qt/polices_substituees.h"
+#include "platform/qt/textes_qt.h"
 
 Programme::Programme()
 {
     installerPolicesSubstituees();
+    installerTextesFrancaisQt();
     installerPlateforme(&systeme_);
     creerHorloge();
     installerChapitres();

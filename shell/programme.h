@@ -1,7 +1,7 @@
 #pragma once
 // What the program sets up before its window and takes down after it: the fonts it asks for by
-// other names, the system services, the countdown clock and the chapters. Lives in main for the
-// whole run.
+// other names, Qt's own texts in French, the system services, the countdown clock and the
+// chapters. Lives in main for the whole run.
 
 #include "platform/qt/plateforme_qt.h"
 

@@ -94,7 +94,6 @@ private:
 };
 
 using EtiquetteQt = ControleQt<Controle, QLabel>;
-using BoutonQt = ControleQt<Controle, QPushButton>;
 using PanneauQt = ControleQt<Controle, QFrame>;
 // A scroll box: the shell hands it the control to scroll with setWidget; it scrolls as that
 // control grows.

@@ -1,8 +1,10 @@
 #include "platform/qt/plateforme_qt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -10,6 +12,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <array>
+#include <utility>
 
 #include "platform/jpeg/jpeg.h"
 #include "platform/qt/fenetre_info_qt.h"
@@ -18,11 +21,27 @@
 
 namespace {
 
+struct TtexteBouton {
+    QMessageBox::StandardButton bouton;
+    const char* texte;
+};
+
+// Qt names its standard buttons in English whatever the language of the system. The letter after
+// "&" alone presses the button, as in English.
+constexpr TtexteBouton textesBoutons[] = {
+    {QMessageBox::Ok, "OK"},
+    {QMessageBox::Yes, "&Oui"},
+    {QMessageBox::No, "&Non"},
+};
+
 // Shows a box over the whole application and gives the focus back to the control that had it,
 // as the pupil was typing there before the message.
 QMessageBox::StandardButton executerBoite(QMessageBox& boite)
 {
     const QPointer<QWidget> focus = QApplication::focusWidget();
+    for (const TtexteBouton& b : textesBoutons)
+        if (QAbstractButton* bouton = boite.button(b.bouton))
+            bouton->setText(QString::fromLatin1(b.texte));
     boite.setWindowModality(Qt::ApplicationModal);
     boite.exec();
     if (focus) focus->setFocus();
@@ -34,6 +53,19 @@ constexpr std::array<const char*, 6> calculatrices = {
     "gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"};
 
 }  // namespace
+
+PlateformeQt::PlateformeQt(const QString& dossier)
+{
+    for (auto [lecteur, nom] : {std::pair{&sonJuste_, "juste.wav"}, {&sonRefus_, "refus.wav"}}) {
+        lecteur->setFileName(depuisChemin(QDir(dossier).filePath(QString::fromLatin1(nom))));
+        lecteur->Open();
+    }
+}
+
+LecteurSonQt& PlateformeQt::sonDuBip(unsigned genre)
+{
+    return genre == MB_ICONQUESTION ? sonRefus_ : sonJuste_;
+}
 
 void PlateformeQt::afficherMessage(const std::string& texte, const std::string& titre)
 {
@@ -49,7 +81,7 @@ bool PlateformeQt::demanderOuiNon(const std::string& texte, const std::string& t
     return executerBoite(boite) == QMessageBox::Yes;
 }
 
-void PlateformeQt::bip(unsigned) { QApplication::beep(); }
+void PlateformeQt::bip(unsigned genre) { sonDuBip(genre).Play(); }
 
 bool PlateformeQt::positionCurseur(TPoint& point)
 {

@@ -107,6 +107,41 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
 }
 
+// Every number is read in the lessons' writing and within its bounds, where it is read: none
+// becomes a page through a wrapped or absurd value.
+TEST_F(Composition, unNombreHorsDeSaFormeOuDeSesBornesArreteLaConstructionALaBonneLigne)
+{
+    const std::string figure = "titre\nfigure 96 200 150\npoint A 1 1\npoint B 4 1\n";
+    const struct {
+        std::string source;
+        const char* message;
+    } cas[] = {
+        {"titre\nfigure 96 280 1e300\nfin\n", "2: nombre attendu au lieu de \"1e300\""},
+        {"titre\nfigure 96 280 5000\nfin\n", "2: la hauteur 5000 n'est pas entre 1 et 4000"},
+        {"titre\nfigure 96 280,5 100\nfin\n", "2: la largeur doit être un nombre entier, pas 280,5"},
+        {"titre\nfigure 96 280 150 0\nfin\n", "2: l'échelle 0 n'est pas entre 1 et 500"},
+        {figure + "codage A B 1e300\nfin\n", "5: nombre attendu au lieu de \"1e300\""},
+        {figure + "codage A B 2.5\nfin\n", "5: le nombre de traits doit être un nombre entier, pas 2.5"},
+        {figure + "codage A B 0\nfin\n", "5: le nombre de traits 0 n'est pas entre 1 et 10"},
+        {figure + "graduation A B 2147483648\nfin\n", "5: le nombre de parts 2147483648 n'est pas entre 1 et 100"},
+        {figure + "point C 5000 1\nfin\n", "5: la coordonnée 5000 n'est pas entre -1000 et 1000"},
+        {figure + "sur M A B inf\nfin\n", "5: nombre attendu au lieu de \"inf\""},
+        {figure + "rotation M A B 400\nfin\n", "5: l'angle 400 n'est pas entre -360 et 360"},
+        {figure + "étiquette 1 nan x\nfin\n", "5: nombre attendu au lieu de \"nan\""},
+        {"titre\nsaut -1\n", "2: le saut -1 n'est pas entre 0 et 50"},
+        {"titre\naller 5000\n", "2: l'ordonnée 5000 n'est pas entre 0 et 4000"},
+        {"titre\nmarge +5\n", "2: nombre attendu au lieu de \"+5\""},
+        {"titre\naller 000000000000000000001\n", "2: trop de chiffres dans 000000000000000000001"},
+        {"titre\nbouton 10.5 300 100\n", "2: l'abscisse doit être un nombre entier, pas 10.5"},
+        {"titre\nopération division 120 10 7 2147483647\n", "2: le nombre de décimales 2147483647 n'est pas entre 0 et 10"},
+        {"titre\ntableau 96 0\n| a |\nfin\n", "2: la largeur 0 n'est pas entre 1 et 763"},
+        {"titre\nencadré 0,5\nfin\n", "2: la largeur 0,5 n'est pas entre 1 et 763"},
+        {"titre\nlien 300 100 .5 : {a}\n", "2: nombre attendu au lieu de \".5\""},
+        {"titre\nsaut 50\nsaut 50\nsaut 50\nsaut 50\n", "5: la page dépasse 4000 pixels de haut"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(erreur(c.source), c.message) << c.source;
+}
+
 TEST_F(Composition, lesMotsDesBlocsSuivisDAutresMotsSontDuTexte)
 {
     const TpageLecon page = composer("titre\naction menée par la classe\nfin de la phrase\npropriété 300\nfin\n");

@@ -275,6 +275,8 @@ TEST_F(VerifierSelonType, Inegalites)
         {.genre = typeInegalite, .attendu = "x>=2/3", .tape = "x>=4/6", .resultat = resultatForme,
          .lignes = simplifiable, .signal = true},
         {.genre = typeInegalite, .attendu = "x<=-1", .tape = "x<=-1"},
+        // The pupil writes the decimal comma where the exercise wrote a point.
+        {.genre = typeInegalite, .attendu = "2.5x+1>3.5", .tape = "2,5x+1>3,5"},
         {.genre = typeInegaliteStricte, .attendu = "x<3", .tape = "x<=3", .resultat = resultatNonCompris,
          .lignes = {"La réponse doit contenir une inégalité $LPstrilar;stricte;."}, .signal = true},
         {.genre = typeInegaliteStricte, .attendu = "x<3", .tape = "x<3"},
@@ -289,6 +291,7 @@ TEST_F(VerifierSelonType, Encadrements)
     const CasType cas[] = {
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "1<x<=2"},
         {.genre = typeEncadrement, .attendu = "1 < x <= 2", .tape = "1< x <=2"},
+        {.genre = typeEncadrement, .attendu = "1.5<0.5x<=2", .tape = "1,5<0,5x<=2"},
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "1<=x<=2", .resultat = resultatFaux},
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "1<x<2", .resultat = resultatFaux},
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "0<x<=2", .resultat = resultatFaux},

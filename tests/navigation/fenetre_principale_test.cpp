@@ -6,6 +6,7 @@
 #include "engine/figure/dossier_programme.h"
 #include "engine/figure/objets_par_nom.h"
 #include "exercise/horloge.h"
+#include "navigation/info.h"
 #include "tests/navigation/fenetre_de_test.h"
 
 namespace {
@@ -122,9 +123,8 @@ TEST(FenetrePrincipale, lesImagesDeLAccueilSAllumentSousLaSourisBordsExclus)
         {60, 531, false, false, false, crDefault},  // its top border is outside
 
         {400, 500, false, false, true, crHandPoint},
-        {750, 550, false, true, true, crHandPoint},  // straight from Enter onto Quit
-        {200, 300, false, false, true, crDefault},   // one picture goes out per move
-        {201, 300, false, false, false, crDefault},
+        {750, 550, false, true, false, crHandPoint},  // straight from Enter onto Quit: one lit at a time
+        {200, 300, false, false, false, crDefault},
     };
     for (const Mouvement& m : mouvements) {
         t.ZoneFigureAccueil.deplacer(m.x, m.y);
@@ -142,10 +142,7 @@ TEST(FenetrePrincipale, lesImagesDeLAccueilSAllumentSousLaSourisBordsExclus)
 TEST(FenetrePrincipale, entrerMeneAuSommaireEtFermerDepuisUnePageRameneALAccueil)
 {
     FenetreDeTest t;
-    t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 400, 500);  // nothing lit yet
-    EXPECT_TRUE(t.BoiteAccueil.Visible());
-
-    t.ZoneFigureAccueil.deplacer(400, 500);
+    // The click goes to the picture under it, even with no move heard before.
     t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 400, 500);
     EXPECT_FALSE(t.BoiteAccueil.Visible());
     EXPECT_TRUE(t.PageControle.Visible());
@@ -172,6 +169,39 @@ TEST(FenetrePrincipale, entrerMeneAuSommaireEtFermerDepuisUnePageRameneALAccueil
         EXPECT_EQ(surface, nullptr);
     ASSERT_NE(t.d.surfaceAccueil, nullptr);
     t.ZoneFigureAccueil.peindre();
+}
+
+TEST(FenetrePrincipale, fermerAProposParUnClicSurEntreeLaisseEntrerAuClicSuivant)
+{
+    // The About window may hide the mouse's moves over the welcome screen, or not.
+    for (const bool mouvementVu : {false, true}) {
+        FenetreDeTest t;
+        t.ZoneFigureAccueil.deplacer(60, 540);
+        t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 60, 540);
+        ASSERT_TRUE(infoAffichee);
+
+        if (mouvementVu) t.ZoneFigureAccueil.deplacer(400, 500);
+        t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 400, 500);
+        EXPECT_FALSE(infoAffichee);
+        EXPECT_TRUE(t.BoiteAccueil.Visible()) << "that click only closes the About window";
+        EXPECT_FALSE(visible(*t.d.surfaceAccueil, "A_propos_actif")) << mouvementVu;
+        EXPECT_TRUE(visible(*t.d.surfaceAccueil, "Entree_actif")) << mouvementVu;
+
+        t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 400, 500);
+        EXPECT_FALSE(infoAffichee) << mouvementVu;
+        EXPECT_FALSE(t.BoiteAccueil.Visible()) << mouvementVu;
+    }
+}
+
+TEST(FenetrePrincipale, fermerLaFenetreFermeDAbordLaFenetreDInformation)
+{
+    FenetreDeTest t;
+    t.ZoneFigureAccueil.deplacer(60, 540);
+    t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 60, 540);
+    ASSERT_TRUE(infoAffichee);
+    t.f->fermer();
+    EXPECT_FALSE(infoAffichee);
+    EXPECT_TRUE(t.fermee);
 }
 
 TEST(FenetrePrincipale, unArbreNAgitQueSurLaFeuilleDejaChoisie)

@@ -2,7 +2,7 @@
 # A pupil's journey through the real program, on a real X server, with a real X client for the
 # mouse and the keyboard: the welcome screen, exercise 249 done to the end, the score summary, a
 # course page whose link is followed and undone, a construction played to its end and its point
-# dragged, then closing from a page and from the welcome screen.
+# dragged, then closing from a page and from the welcome screen with the About window open.
 # Usage (under xvfb-run): parcours_eleve.sh PROGRAMME X11_ELEVE DOSSIER_CAPTURES
 # Every step waits for what the pupil would see (pixels at known places), never for a fixed time.
 set -uo pipefail
@@ -67,6 +67,7 @@ fenetre=$(timeout 20 xdotool search --sync --name '^Vastrelle 6e 2005$' | head -
 etape=accueil
 bleu=008BD0
 attendre 5 595 $bleu
+xdotool mousemove 200 300
 attendre 360 480 27AE60                 # Enter, not lit
 xdotool mousemove 360 480
 attendre 360 480 58D68D                 # Enter lit under the mouse
@@ -85,16 +86,16 @@ blanc=FFFFFF
 vert=00FF00
 cliquer 256 238                         # question 1: "parallèles", wrong
 attendre 256 283 $vert                  # the right cell shown green
-attendre 44 462 E74C3C                  # the wrong picture
+attendre 61 455 E74C3C                  # the wrong picture
 capturer exercice-question1-faux
 cliquerJusqua 365 407 256 283 $vert     # Suite
 cliquer 256 328                         # question 2: "ni l'un, ni l'autre", right
-attendre 44 462 27AE60                  # the right picture
+attendre 61 455 27AE60                  # the right picture
 capturer exercice-question2-juste
 cliquerJusqua 365 407 256 328 $vert
 cliquer 256 238                         # question 3: "parallèles", right
 attendre 256 238 $vert
-attendre 44 462 27AE60
+attendre 61 455 27AE60
 capturer exercice-fin
 
 etape="bilan des scores"
@@ -138,7 +139,14 @@ etape=fermeture
 attendre 5 595 $bleu                    # from a page: back to the welcome screen
 kill -0 "$pid" 2> /dev/null || echouer "le programme s'est arrêté depuis une page"
 capturer fermeture-accueil
-"$outil" fermer "$fenetre"
+cliquer 60 545                          # About: its window opens above the picture, over Enter
+attendre 75 530 E0FFE0
+cliquer 360 480                         # a click there closes it: then Enter, under the mouse,
+attendre 360 480 58D68D                 # is lit, and About is not
+attendre 60 545 839EC9 pareil 20
+cliquer 60 545
+attendre 75 530 E0FFE0
+"$outil" fermer "$fenetre"              # closes the About window, then the program
 for _ in $(seq 200); do kill -0 "$pid" 2> /dev/null || break; sleep 0.05; done
 kill -0 "$pid" 2> /dev/null && echouer "le programme ne s'arrête pas depuis l'accueil"
 wait "$pid"

@@ -5,9 +5,16 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <ranges>
 
+#include "exercise/champs_reponse.h"
+#include "exercise/chapitres_exercice.h"
+#include "exercise/cycle_exercice.h"
+#include "navigation/imagiciels.h"
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
+#include "shell/illustrations.h"
 
 namespace {
 
@@ -22,6 +29,14 @@ struct FenetreOuverte {
 
     QRgb pixel(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p); }
 
+    // On the menu pages, the window taking the keyboard.
+    bool entrerAuClavier()
+    {
+        fenetre.fenetre().BoutonMenuClick();
+        fenetre.activateWindow();
+        return QTest::qWaitForWindowActive(&fenetre);
+    }
+
     FenetreQt fenetre;
     ZoneDessinQt* accueil = nullptr;
     QTabWidget* pages = nullptr;
@@ -29,6 +44,18 @@ struct FenetreOuverte {
 
 // Green dominates in both states of the Enter button, the lit one being the lighter.
 int clarte(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c); }
+
+// A chapter-1 exercise of two questions whose one typed field expects 12.
+void poserDeuxQuestionsDouze()
+{
+    TdonneesCommunes& d = *donneesCommunes;
+    d.nbQuestions = 2;
+    definirChampsReponse(d, 1);
+    d.valeurAttendue[1] = 12;
+}
+
+// A key as the keyboard gives it: to whatever has the focus.
+void taper(Qt::Key touche) { QTest::keyClick(QApplication::focusWidget(), touche); }
 
 }  // namespace
 
@@ -73,4 +100,85 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(f.fenetre.isVisible());
+}
+
+TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    TdonneesCommunes& d = *donneesCommunes;
+    lancerExercice(d, 2);
+    auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
+    auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
+    ASSERT_TRUE(champ->hasFocus());
+
+    QTest::keyClicks(champ, "11");
+    taper(Qt::Key_Return);
+    ASSERT_TRUE(reessayer->hasFocus()) << "a wrong answer hands the focus to Réessayer";
+    const QImage focalise = reessayer->grab().toImage();
+    champ->setFocus();
+    EXPECT_TRUE(reessayer->grab().toImage() != focalise) << "the focused button looks different";
+    reessayer->setFocus();
+
+    taper(Qt::Key_Return);
+    EXPECT_TRUE(reessayer->isHidden());
+    ASSERT_TRUE(champ->hasFocus());
+    champ->clear();
+    QTest::keyClicks(champ, "12");
+    taper(Qt::Key_Enter);
+    EXPECT_TRUE(f.fenetre.findChild<QPushButton*>("BoutonSuite")->hasFocus());
+
+    f.fenetre.fenetre().TimerTimer();  // the buttons' delay runs out
+    taper(Qt::Key_Enter);
+    EXPECT_EQ(d.numeroQuestion, 2);
+    QTest::keyClicks(champ, "12");
+    taper(Qt::Key_Return);
+    EXPECT_TRUE(f.fenetre.findChild<QPushButton*>("BoutonSommaire")->hasFocus());
+    f.fenetre.fenetre().TimerTimer();
+    taper(Qt::Key_Return);
+    EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
+}
+
+TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    TdonneesCommunes& d = *donneesCommunes;
+    d.imagiciel = 1507;  // "Médiatrice avec un losange", four steps
+    lancerImagiciel(d);
+    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonAvancer");
+    suite->setFocus();
+    for (int i = 0; i < 8; ++i) taper(Qt::Key_Return);
+    EXPECT_FALSE(suite->isEnabled()) << "Enter never pressed Retour beside it";
+}
+
+TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
+{
+    FenetreOuverte f;
+    f.fenetre.fenetre().BoutonMenuClick();
+    // The title band and the text boxes, down their right edge, in the page's light yellow.
+    for (const char* nom : {"PageExercice", "PageImagiciel"}) {
+        QWidget* page = f.fenetre.findChild<QWidget*>(nom);
+        f.pages->setCurrentWidget(page);
+        const QImage image = page->grab().toImage();
+        for (int y : {40, 50, 150, 200})
+            EXPECT_EQ(image.pixel(image.width() - 2, y), qRgb(0xFF, 0xF7, 0xE0)) << nom << " y " << y;
+    }
+}
+
+TEST(Illustrations, leRondDesImagesDeResultatLaisseLeMotEnDessous)
+{
+    const Illustrations i;
+    int n = 0;
+    for (const ImageQt* image : {&i.ImageExacte, &i.ImageAcceptee, &i.ImageFausse, &i.ImageIncorrecte,
+                                 &i.ImageCMincorrect, &i.ImageDepasse, &i.ImageSolution}) {
+        const QImage& q = image->qimage();
+        // Some clear row parts the badge above from the word below.
+        const auto vide = [&q](int y) {
+            const auto transparent = [&](int x) { return qAlpha(q.pixel(x, y)) == 0; };
+            return std::ranges::all_of(std::views::iota(0, q.width()), transparent);
+        };
+        EXPECT_TRUE(std::ranges::any_of(std::views::iota(q.height() / 3, q.height() - 8), vide)) << "picture " << ++n;
+    }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/qt/arbre_qt.h"
+#include "platform/qt/bouton_qt.h"
 #include "platform/qt/champ_edition_qt.h"
 #include "platform/qt/classeur_pages_qt.h"
 #include "platform/qt/controle_qt.h"

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -13,8 +16,6 @@
 #include "platform/qt/image_qt.h"
 #include "platform/qt/plateforme_qt.h"
 
-// Message boxes and questions wait for the pupil: only the services that return at once are
-// tested here.
 namespace {
 
 std::string donnee(const char* nom)
@@ -41,7 +42,47 @@ void ecrireScript(const QString& chemin, const QString& corps)
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// While the next box is shown, reads its buttons' texts (without the mark of their shortcut
+// letter) and clicks the one with that text, or closes the box when none has it.
+class Repondeur {
+public:
+    explicit Repondeur(const QString& clic)
+    {
+        minuteur_.setInterval(10);
+        QObject::connect(&minuteur_, &QTimer::timeout, [this, clic] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite) return;
+            minuteur_.stop();
+            for (QAbstractButton* bouton : boite->buttons())
+                boutons << bouton->text().remove(QLatin1Char('&'));
+            for (QAbstractButton* bouton : boite->buttons())
+                if (bouton->text().remove(QLatin1Char('&')) == clic) return bouton->click();
+            boite->reject();
+        });
+        minuteur_.start();
+    }
+
+    QStringList boutons;
+
+private:
+    QTimer minuteur_;
+};
+
 }  // namespace
+
+TEST(PlateformeQt, lesBoitesParlentFrancais)
+{
+    PlateformeQt p;
+    for (const bool oui : {true, false}) {
+        Repondeur repondeur(oui ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        EXPECT_EQ(p.demanderOuiNon("Voulez-vous abandonner cet exercice ?", "Vastrelle"), oui);
+        repondeur.boutons.sort();
+        EXPECT_EQ(repondeur.boutons, QStringList({"Non", "Oui"}));
+    }
+    Repondeur repondeur(QStringLiteral("OK"));
+    p.afficherMessage("Bravo !", "Vastrelle");
+    EXPECT_EQ(repondeur.boutons, QStringList({"OK"}));
+}
 
 TEST(PlateformeQt, uneImageJpegArriveAvecSaTailleEtSesCouleurs)
 {

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "engine/text/texte_balise.h"
 #include "engine/text/zones_liens.h"
@@ -104,6 +106,85 @@ TEST_F(RenduTexte, LesLignesSArretentDansLaPage)
     for (const Tligne& l : lignes) {
         EXPECT_GT(l.fin, l.x + 20) << l.texte;
         EXPECT_LT(l.fin, 456) << l.texte;
+    }
+}
+
+// The fonts and sizes the program writes its texts in: statements and course pages in Times New
+// Roman (Liberation Serif here) of 10 to 14 points, labels and panels in Arial.
+struct Tpolice {
+    const char* nom;
+    int taille;
+    TFontStyles style;
+};
+constexpr Tpolice polices[] = {
+    {"Times New Roman", 10, 0}, {"Times New Roman", 11, 0},      {"Times New Roman", 12, 0},
+    {"Times New Roman", 14, 0}, {"Times New Roman", 12, fsBold}, {"Times New Roman", 12, fsItalic},
+    {"Arial", 10, 0},           {"Arial", 12, 0},
+};
+
+// The sentence drawn at x = 4, in one piece or word by word, each word where the measured width
+// of what comes before it ends; and the middle of each space's measured advance.
+struct Tphrase {
+    QImage image;
+    std::vector<int> espaces;
+};
+
+Tphrase dessinerPhrase(const Tpolice& police, const std::string& texte, bool motParMot)
+{
+    Tphrase phrase{QImage(720, 40, QImage::Format_RGB32), {}};
+    phrase.image.fill(fond);
+    QPainter peintre(&phrase.image);
+    CanevasQt canevas(peintre);
+    canevas.Font.Name = police.nom;
+    canevas.Font.Size = police.taille;
+    canevas.Font.Style = police.style;
+    if (!motParMot) canevas.TextOut(4, 8, texte);
+    for (std::size_t debut = 0; debut < texte.size();) {
+        const std::size_t fin = std::min(texte.find(' ', debut), texte.size());
+        const int x = 4 + canevas.TextWidth(texte.substr(0, debut));
+        if (motParMot) canevas.TextOut(x, 8, texte.substr(debut, fin - debut));
+        if (fin < texte.size())
+            phrase.espaces.push_back(4 + (canevas.TextWidth(texte.substr(0, fin)) +
+                                          canevas.TextWidth(texte.substr(0, fin + 1))) / 2);
+        debut = fin + 1;
+    }
+    return phrase;
+}
+
+TEST(RenduTexteEspaces, chaqueEspaceEntreLesMotsEstPlusLargeQueTousLesEcartsDansLesMots)
+{
+    const std::string texte =
+        "Les droites semblent parallèles et la troncature au centième donne une valeur "
+        "approchée";
+    for (const Tpolice& police : polices) {
+        SCOPED_TRACE(std::string(police.nom) + " " + std::to_string(police.taille) + " " +
+                     std::to_string(police.style));
+        const auto [image, espaces] = dessinerPhrase(police, texte, false);
+        enregistrerPourVoir(image, "espaces", 3);
+        // Widths are measured in the font the text is drawn in: word by word, at the measured
+        // places, gives the same pixels.
+        EXPECT_TRUE(dessinerPhrase(police, texte, true).image == image)
+            << "drawn apart from where measured";
+
+        // The runs of blank columns between the first and the last inked one.
+        std::vector<bool> encre(image.width());
+        for (int x = 0; x < image.width(); ++x)
+            encre[x] = compterSi(image, [](QRgb p) { return p != fond; }, x, 0, x + 1, 40) > 0;
+        const auto premiere = static_cast<int>(std::find(encre.begin(), encre.end(), true) -
+                                               encre.begin());
+        int espaceMin = image.width(), ecartMax = 0;
+        std::size_t espacesVus = 0;
+        for (int x = premiere, fin = x; x < image.width(); x = fin + 1) {
+            for (fin = x; fin < image.width() && !encre[fin]; ++fin) {}
+            if (fin == x || fin == image.width()) continue;
+            const auto dedans = std::count_if(espaces.begin(), espaces.end(),
+                                              [&](int m) { return m >= x && m < fin; });
+            espacesVus += dedans;
+            if (dedans) espaceMin = std::min(espaceMin, fin - x);
+            else ecartMax = std::max(ecartMax, fin - x);
+        }
+        EXPECT_EQ(espacesVus, espaces.size()) << "a space between two words holds ink";
+        EXPECT_GT(espaceMin, ecartMax);
     }
 }
 

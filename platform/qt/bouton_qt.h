@@ -1,0 +1,14 @@
+#pragma once
+// A push button as the program's platform has it: Return and Enter press the button that has the
+// focus, as Space does, and that button shows it with a dotted frame inside its edge.
+
+#include "platform/qt/controle_qt.h"
+
+class BoutonQt final : public ControleQt<Controle, QPushButton> {
+public:
+    explicit BoutonQt(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    bool focusNextPrevChild(bool suivant) override;
+};
