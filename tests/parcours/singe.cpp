@@ -103,6 +103,7 @@ constexpr int nombreTouches = sizeof touches / sizeof *touches;
 // The welcome screen's Quit button: the one place where the window may close.
 constexpr Zone quitterAccueil = {"Quitter", 700, 532, 779, 566, 0};
 constexpr int evenementsParLot = 25, evenementsRetenus = 40;
+constexpr auto delaiFermeture = std::chrono::seconds(10);
 
 struct Options {
     std::string programme, journal = "singe-programme.log";
@@ -192,7 +193,7 @@ private:
         programme_.reset();
         programme_ = std::make_unique<ProgrammeObserve>(ecran_, options_.programme, options_.journal);
         ++bilan_.demarrages;
-        appuiQuitter_ = -10;
+        appuiQuitter_ = {};
         noter("démarrage du programme");
         if (auto raison = programme_->demarrer(options_.attente)) throw Panne{*raison};
     }
@@ -208,13 +209,13 @@ private:
         return raison;
     }
 
-    // After each event. The window may go away only by the welcome screen's Quit, pressed in this
-    // event or the two before: the window goes once the program has done with the press.
+    // After each event. The window may go away only by the welcome screen's Quit, pressed less
+    // than a few seconds before: the program may finish what it was doing before it closes.
     void apres()
     {
         const auto raison = attendreReponse();
         if (!raison) return;
-        if (bilan_.evenements - appuiQuitter_ > 2) throw Panne{*raison};
+        if (Horloge::now() - appuiQuitter_ > delaiFermeture) throw Panne{*raison};
         if (auto arret = programme_->arretPropre(options_.attente)) throw Panne{"après Quitter sur l'accueil, " + *arret};
         noter("fermé par Quitter, redémarrage");
         throw Fermeture{};
@@ -282,7 +283,7 @@ private:
 
     void noterAppui(Point p)
     {
-        if (dansZone(quitterAccueil, p)) appuiQuitter_ = bilan_.evenements;
+        if (dansZone(quitterAccueil, p)) appuiQuitter_ = Horloge::now();
     }
 
     void cliquer(Point p, unsigned numero = 1)
@@ -429,7 +430,7 @@ private:
     std::unique_ptr<ProgrammeObserve> programme_;
     std::deque<std::string> derniers_;
     Bilan bilan_;
-    int appuiQuitter_ = -10;
+    Horloge::time_point appuiQuitter_{};
     int boitesDeSuite_ = 0;
 };
 
