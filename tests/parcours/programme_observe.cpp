@@ -45,6 +45,23 @@ unsigned long propriete(Display* ecran, Window fenetre, Atom nom)
     return valeur;
 }
 
+// A message of the window manager's protocol, to the window's owner; the ping comes back with
+// its number.
+void envoyerProtocole(Display* ecran, Window fenetre, const char* protocole, long numero)
+{
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = fenetre;
+    e.xclient.message_type = atome(ecran, "WM_PROTOCOLS");
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(atome(ecran, protocole));
+    e.xclient.data.l[1] = numero;
+    e.xclient.data.l[2] = static_cast<long>(fenetre);
+    XSendEvent(ecran, fenetre, False, NoEventMask, &e);
+    XFlush(ecran);
+}
+
 std::string titre(Display* ecran, Window fenetre)
 {
     Atom type;
@@ -159,17 +176,7 @@ std::optional<std::string> ProgrammeObserve::repond(int attenteSecondes)
     lireEvenements();
     if (!fenetreExiste()) return "la fenêtre a disparu";
     pingRecu_ = false;
-    XEvent e;
-    std::memset(&e, 0, sizeof e);
-    e.xclient.type = ClientMessage;
-    e.xclient.window = fenetre_;
-    e.xclient.message_type = atome(ecran_, "WM_PROTOCOLS");
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = static_cast<long>(atome(ecran_, "_NET_WM_PING"));
-    e.xclient.data.l[1] = ++ping_;
-    e.xclient.data.l[2] = static_cast<long>(fenetre_);
-    XSendEvent(ecran_, fenetre_, False, NoEventMask, &e);
-    XFlush(ecran_);
+    envoyerProtocole(ecran_, fenetre_, "_NET_WM_PING", ++ping_);
     const auto fin = Horloge::now() + std::chrono::seconds(attenteSecondes);
     for (;;) {
         lireEvenements();
@@ -216,19 +223,7 @@ std::optional<std::string> ProgrammeObserve::arretPropre(int attenteSecondes)
     return codeSortie();
 }
 
-void ProgrammeObserve::demanderFermeture()
-{
-    XEvent e;
-    std::memset(&e, 0, sizeof e);
-    e.xclient.type = ClientMessage;
-    e.xclient.window = fenetre_;
-    e.xclient.message_type = atome(ecran_, "WM_PROTOCOLS");
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = static_cast<long>(atome(ecran_, "WM_DELETE_WINDOW"));
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(ecran_, fenetre_, False, NoEventMask, &e);
-    XFlush(ecran_);
-}
+void ProgrammeObserve::demanderFermeture() { envoyerProtocole(ecran_, fenetre_, "WM_DELETE_WINDOW", CurrentTime); }
 
 std::optional<Cadre> ProgrammeObserve::boite() const
 {
