@@ -167,7 +167,11 @@ public:
                     demarrer();
                 }
             }
-            fermer();
+            try {
+                fermer();
+            } catch (const Fermeture&) {
+                // Closed cleanly by a Quit pressed just before.
+            }
         } catch (const Panne& panne) {
             signaler(panne.raison);
             return false;
