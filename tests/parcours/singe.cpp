@@ -1,0 +1,499 @@
+// A seeded monkey on the real program, on an X server: a random stream of mouse and key events
+// aimed at the tabs, the trees, the buttons, the figures and the texts, with short routes into
+// exercise 249, a construction, a course page and a vocabulary entry. After every event the
+// window must answer a ping; every batch, the program's journal must hold no sanitizer report.
+// A crash, a report, a hang, a lost window or a message box that does not close stops the run
+// with the seed and the last events.
+//   singe PROGRAMME [--graines A-B] [--evenements N] [--duree SECONDES] [--attente SECONDES]
+//         [--journal FICHIER]
+// Each seed starts the program and sends it N events; its Quit button on the welcome screen
+// closes it, and it is started again. Then it is closed as a window manager does, and must stop
+// with code 0 and a clean journal. The run ends after the last seed or after SECONDES.
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <fcntl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "clavier.h"
+#include "programme_observe.h"
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+struct Zone {
+    const char* nom;
+    int gauche, haut, droite, bas, poids;
+};
+
+// Where a pupil's mouse goes in the window, and how often the monkey aims there.
+constexpr Zone zones[] = {
+    {"onglets", 0, 0, 750, 38, 10},
+    {"barre de boutons", 560, 42, 798, 66, 8},
+    {"arbre des cours", 0, 90, 390, 405, 12},
+    {"arbre des imagiciels", 0, 430, 390, 598, 6},
+    {"arbres de droite", 396, 90, 798, 598, 10},
+    {"boutons de page", 560, 240, 790, 310, 6},
+    {"boutons d'exercice", 300, 396, 520, 420, 6},
+    {"réponses", 100, 215, 410, 350, 8},
+    {"figure", 340, 90, 780, 560, 12},
+    {"textes", 80, 90, 660, 560, 10},
+    {"accueil", 20, 455, 790, 570, 5},
+    {"fenêtre", 0, 0, 800, 600, 5},
+    {"hors de la fenêtre", 800, 0, 1020, 760, 1},
+};
+
+constexpr std::size_t indiceFigure = 8;
+static_assert(std::string_view(zones[indiceFigure].nom) == "figure");
+
+struct Pas {
+    int x, y;
+    bool rangee;  // moved down by the route's row, 14 pixels each
+};
+struct Route {
+    const char* nom;
+    int rangees;
+    std::vector<Pas> pas;
+};
+
+// From any page (the welcome screen's Enter first): the tab, then the trees.
+const Route routes[] = {
+    {"exercice 249", 0, {{75, 20, false}, {406, 195, false}, {426, 209, false}, {500, 237, false}, {500, 237, false}}},
+    {"construction", 3, {{75, 20, false}, {33, 510, false}, {120, 538, true}, {120, 538, true}, {726, 256, false},
+                         {726, 256, false}, {726, 256, false}}},
+    {"page de cours", 4, {{75, 20, false}, {150, 125, true}, {150, 125, true}, {389, 216, false}}},
+    {"vocabulaire", 34, {{675, 20, false}, {480, 111, true}, {480, 111, true}}},
+};
+
+struct Page {
+    const char* nom;
+    int x, y;
+    unsigned long couleur;
+};
+
+// Each page by the colour of a pixel of its own.
+constexpr Page pages[] = {
+    {"accueil", 5, 595, 0x008BD0},   {"sommaire", 300, 50, 0xFF0000},  {"cours", 300, 50, 0x2FB98C},
+    {"exercice", 300, 50, 0x0066B3}, {"imagiciel", 300, 50, 0x00B2F6}, {"index", 300, 50, 0xF7D323},
+};
+
+const char* const touches[] = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "a", "b", "x", "n", "o", "comma", "period", "minus",
+    "plus", "slash", "asterisk", "parenleft", "parenright", "less", "greater", "equal", "space", "BackSpace",
+    "Delete", "Left", "Right", "Up", "Down", "Home", "End", "Prior", "Next", "Tab", "Return", "KP_Enter", "Escape",
+    "F1", "F4", "eacute", "egrave", "agrave", "ccedilla", "degree", "twosuperior", "EuroSign", "oe",
+    "U4E2D", "U1F600"};
+constexpr int nombreTouches = sizeof touches / sizeof *touches;
+
+// The welcome screen's Quit button: the one place where the window may close.
+constexpr Zone quitterAccueil = {"Quitter", 700, 532, 779, 566, 0};
+constexpr int evenementsParLot = 25, evenementsRetenus = 40;
+constexpr auto delaiFermeture = std::chrono::seconds(10);
+
+struct Options {
+    std::string programme, journal = "singe-programme.log";
+    unsigned premiere = 1, derniere = 1;
+    int evenements = 400, duree = 0, attente = 30;
+};
+
+struct Panne {
+    std::string raison;
+};
+struct Fermeture {};
+
+struct Bilan {
+    int evenements = 0, demarrages = 0, boites = 0;
+    std::map<std::string, int> routes, pages;
+    void ajouter(const Bilan& b)
+    {
+        evenements += b.evenements;
+        demarrages += b.demarrages;
+        boites += b.boites;
+        for (const auto& [nom, n] : b.routes) routes[nom] += n;
+        for (const auto& [nom, n] : b.pages) pages[nom] += n;
+    }
+};
+
+std::ostream& operator<<(std::ostream& sortie, const Bilan& b)
+{
+    sortie << b.evenements << " événements, " << b.demarrages << " démarrages, " << b.boites << " boîtes ; routes :";
+    for (const auto& [nom, n] : b.routes) sortie << ' ' << nom << " ×" << n;
+    sortie << " ; pages vues :";
+    for (const auto& [nom, n] : b.pages) sortie << ' ' << nom << " ×" << n;
+    return sortie;
+}
+
+struct Point {
+    int x, y;
+};
+
+std::string texte(Point p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
+
+bool dansZone(const Zone& z, Point p) { return z.gauche <= p.x && p.x <= z.droite && z.haut <= p.y && p.y <= z.bas; }
+
+class Singe {
+public:
+    Singe(Display* ecran, const Clavier& clavier, const Options& options, unsigned graine,
+          Horloge::time_point fin)
+        : ecran_(ecran), clavier_(clavier), options_(options), graine_(graine), fin_(fin), hasard_(graine)
+    {
+    }
+
+    // False on a fault, once it is reported.
+    bool jouer()
+    {
+        try {
+            demarrer();
+            while (bilan_.evenements < options_.evenements && Horloge::now() < fin_) {
+                try {
+                    agir();
+                    if (++bilan_.evenements % evenementsParLot == 0) verifierLot();
+                } catch (const Fermeture&) {
+                    demarrer();
+                }
+            }
+            try {
+                fermer();
+            } catch (const Fermeture&) {
+                // Closed cleanly by a Quit pressed just before.
+            }
+        } catch (const Panne& panne) {
+            signaler(panne.raison);
+            return false;
+        }
+        std::cout << "graine " << graine_ << " : " << bilan_ << std::endl;
+        return true;
+    }
+
+    const Bilan& bilan() const { return bilan_; }
+
+private:
+    int tirer(int n) { return std::uniform_int_distribution<int>(0, n - 1)(hasard_); }
+    bool pile(int pourcent) { return tirer(100) < pourcent; }
+
+    void noter(const std::string& evenement)
+    {
+        derniers_.push_back("#" + std::to_string(bilan_.evenements) + " " + evenement);
+        if (derniers_.size() > evenementsRetenus) derniers_.pop_front();
+    }
+
+    void demarrer()
+    {
+        programme_.reset();
+        programme_ = std::make_unique<ProgrammeObserve>(ecran_, options_.programme, options_.journal);
+        ++bilan_.demarrages;
+        appuiQuitter_ = {};
+        noter("démarrage du programme");
+        if (auto raison = programme_->demarrer(options_.attente)) throw Panne{*raison};
+    }
+
+    // The window answers; a window that does not is stopped so that the sanitizer shows where.
+    std::optional<std::string> attendreReponse()
+    {
+        auto raison = programme_->repond(options_.attente);
+        if (raison && programme_->fenetreExiste() && programme_->enMarche()) {
+            programme_->interrompre();
+            throw Panne{*raison};
+        }
+        return raison;
+    }
+
+    // After each event. The window may go away only by the welcome screen's Quit, pressed less
+    // than a few seconds before: the program may finish what it was doing before it closes.
+    void apres()
+    {
+        const auto raison = attendreReponse();
+        if (!raison) return;
+        if (Horloge::now() - appuiQuitter_ > delaiFermeture) throw Panne{*raison};
+        if (auto arret = programme_->arretPropre(options_.attente)) throw Panne{"après Quitter sur l'accueil, " + *arret};
+        noter("fermé par Quitter, redémarrage");
+        throw Fermeture{};
+    }
+
+    // As a window manager's close button: from a page back to the welcome screen, from there the
+    // end. A message box is answered first.
+    void fermer()
+    {
+        for (int essai = 0; essai < 10 && programme_->enMarche() && programme_->fenetreExiste(); ++essai) {
+            if (auto b = programme_->boite()) {
+                bouger(pointDans(*b));
+                frapper("Escape");
+                continue;
+            }
+            noter("fermeture demandée");
+            programme_->demanderFermeture();
+            attendreReponse();
+        }
+        if (auto raison = programme_->arretPropre(options_.attente)) throw Panne{"à la fermeture, " + *raison};
+    }
+
+    void verifierLot()
+    {
+        if (auto rapport = programme_->rapportSanitizer()) throw Panne{*rapport};
+        ++bilan_.pages[pageAffichee()];
+    }
+
+    unsigned long pixel(Point p)
+    {
+        const Cadre f = programme_->fenetre();
+        XImage* image = XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + p.x, f.y + p.y, 1, 1, AllPlanes, ZPixmap);
+        if (!image) return 0;
+        const unsigned long couleur = XGetPixel(image, 0, 0) & 0xFFFFFF;
+        XDestroyImage(image);
+        return couleur;
+    }
+
+    std::string pageAffichee()
+    {
+        const auto proche = [](unsigned long a, unsigned long b) {
+            for (int decalage : {0, 8, 16}) {
+                const int d = static_cast<int>((a >> decalage) & 0xFF) - static_cast<int>((b >> decalage) & 0xFF);
+                if (d > 40 || d < -40) return false;
+            }
+            return true;
+        };
+        for (const Page& p : pages)
+            if (proche(pixel({p.x, p.y}), p.couleur)) return p.nom;
+        return "autre";
+    }
+
+    // The pointer, in the window's coordinates.
+    void bouger(Point p)
+    {
+        const Cadre f = programme_->fenetre();
+        XTestFakeMotionEvent(ecran_, DefaultScreen(ecran_), f.x + p.x, f.y + p.y, CurrentTime);
+    }
+
+    void bouton(unsigned numero, bool appuye)
+    {
+        XTestFakeButtonEvent(ecran_, numero, appuye, CurrentTime);
+        XFlush(ecran_);
+    }
+
+    void noterAppui(Point p)
+    {
+        if (dansZone(quitterAccueil, p)) appuiQuitter_ = Horloge::now();
+    }
+
+    void cliquer(Point p, unsigned numero = 1)
+    {
+        noter("clic " + std::to_string(numero) + " " + texte(p));
+        bouger(p);
+        bouton(numero, true);
+        if (numero == 1) noterAppui(p);
+        apres();
+        bouton(numero, false);
+        apres();
+    }
+
+    void frapper(const std::string& nom, bool controle = false, bool alt = false)
+    {
+        noter(std::string("touche ") + (controle ? "Ctrl+" : "") + (alt ? "Alt+" : "") + nom);
+        clavier_.frapper(nom, controle, alt);
+        apres();
+    }
+
+    const Zone& zone()
+    {
+        int total = 0;
+        for (const Zone& z : zones) total += z.poids;
+        int t = tirer(total);
+        for (const Zone& z : zones)
+            if ((t -= z.poids) < 0) return z;
+        return zones[0];
+    }
+
+    Point pointDans(const Zone& z) { return {z.gauche + tirer(z.droite - z.gauche + 1), z.haut + tirer(z.bas - z.haut + 1)}; }
+
+    // A point of a message box, in the window's coordinates.
+    Point pointDans(const Cadre& b)
+    {
+        const Cadre f = programme_->fenetre();
+        return {b.x - f.x + tirer(b.largeur), b.y - f.y + tirer(b.hauteur)};
+    }
+
+    void agir()
+    {
+        if (auto boite = programme_->boite()) return repondreBoite(*boite);
+        boitesDeSuite_ = 0;
+        const Zone& z = zone();
+        const Point p = pointDans(z);
+        const int choix = tirer(100);
+        if (choix < 30) {
+            cliquer(p);
+        } else if (choix < 36) {
+            noter("double clic " + texte(p) + " " + z.nom);
+            bouger(p);
+            for (bool appuye : {true, false, true, false}) bouton(1, appuye);
+            noterAppui(p);
+            apres();
+        } else if (choix < 38) {
+            cliquer(p, pile(50) ? 3 : 2);
+        } else if (choix < 50) {
+            glisser(pile(70) ? zones[indiceFigure] : z);
+        } else if (choix < 60) {
+            noter("survol " + texte(p) + " " + z.nom);
+            bouger(p);
+            apres();
+        } else if (choix < 65) {
+            const unsigned sens = pile(50) ? 4 : 5;
+            noter(std::string("molette ") + (sens == 4 ? "haut " : "bas ") + texte(p));
+            bouger(p);
+            for (int n = 1 + tirer(5); n > 0; --n) bouton(sens, true), bouton(sens, false);
+            apres();
+        } else if (choix < 83) {
+            frapper(touches[tirer(nombreTouches)], pile(8), pile(4));
+        } else if (choix < 91) {
+            cliquer(p);
+            for (int n = 1 + tirer(6); n > 0; --n) frapper(touches[tirer(nombreTouches)]);
+        } else if (choix < 95) {
+            suivre(routes[tirer(sizeof routes / sizeof *routes)]);
+        } else {
+            const int ms = 50 + tirer(450);
+            noter("pause " + std::to_string(ms) + " ms");
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            apres();
+        }
+    }
+
+    // Press, a few moves nearby, release: points, instruments and sliders of the figures.
+    void glisser(const Zone& z)
+    {
+        Point p = pointDans(z);
+        noter("glisser depuis " + texte(p) + " " + z.nom);
+        bouger(p);
+        bouton(1, true);
+        noterAppui(p);
+        apres();
+        for (int n = 2 + tirer(7); n > 0; --n) {
+            p = {std::clamp(p.x + tirer(121) - 60, -20, 1020), std::clamp(p.y + tirer(121) - 60, -20, 760)};
+            noter("  vers " + texte(p));
+            bouger(p);
+            apres();
+        }
+        noter("  lâché");
+        bouton(1, false);
+        apres();
+    }
+
+    void suivre(const Route& r)
+    {
+        noter(std::string("route vers ") + r.nom);
+        ++bilan_.routes[r.nom];
+        if (pageAffichee() == "accueil") cliquer({360, 480});
+        const int rangee = tirer(r.rangees + 1);
+        for (const Pas& p : r.pas) cliquer({p.x, p.y + (p.rangee ? 14 * rangee : 0)});
+    }
+
+    // A message box (the abandon confirmation): Enter, Escape, a key or a click in it.
+    void repondreBoite(const Cadre& b)
+    {
+        if (boitesDeSuite_++ == 0) ++bilan_.boites;
+        if (boitesDeSuite_ > 30) throw Panne{"une boîte de message reste ouverte après 30 réponses"};
+        const Point p = pointDans(b);
+        const int choix = tirer(100);
+        if (choix < 25) return cliquer(p);
+        bouger(p);
+        frapper(choix < 55 ? "Return" : choix < 85 ? "Escape" : choix < 93 ? "Tab" : "space");
+    }
+
+    void signaler(const std::string& raison)
+    {
+        std::string etat;
+        if (programme_)
+            if (auto arret = programme_->arretPropre(10)) etat = " ; puis " + *arret;
+        std::cerr << "singe : ÉCHEC avec la graine " << graine_ << " à l'événement " << bilan_.evenements << " : "
+                  << raison << etat << "\nles derniers événements :\n";
+        for (const std::string& e : derniers_) std::cerr << "  " << e << '\n';
+        if (programme_) std::cerr << "la fin du journal du programme :\n" << programme_->finJournal() << '\n';
+        std::cerr << "pour rejouer : tests/parcours/singe.sh --graines " << graine_ << '-' << graine_
+                  << " --evenements " << options_.evenements << std::endl;
+    }
+
+    Display* ecran_;
+    const Clavier& clavier_;
+    const Options& options_;
+    unsigned graine_;
+    Horloge::time_point fin_;
+    std::mt19937 hasard_;
+    std::unique_ptr<ProgrammeObserve> programme_;
+    std::deque<std::string> derniers_;
+    Bilan bilan_;
+    Horloge::time_point appuiQuitter_{};
+    int boitesDeSuite_ = 0;
+};
+
+bool lireOptions(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool valeur = i + 1 < argc;
+        if (a == "--graines" && valeur) {
+            if (std::sscanf(argv[++i], "%u-%u", &o.premiere, &o.derniere) != 2) return false;
+        } else if (a == "--evenements" && valeur) {
+            o.evenements = std::atoi(argv[++i]);
+        } else if (a == "--duree" && valeur) {
+            o.duree = std::atoi(argv[++i]);
+        } else if (a == "--attente" && valeur) {
+            o.attente = std::atoi(argv[++i]);
+        } else if (a == "--journal" && valeur) {
+            o.journal = argv[++i];
+        } else if (o.programme.empty() && a[0] != '-') {
+            o.programme = a;
+        } else {
+            return false;
+        }
+    }
+    return !o.programme.empty() && o.premiere <= o.derniere && o.evenements > 0 && o.attente > 0;
+}
+
+int ignorerErreur(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!lireOptions(argc, argv, options)) {
+        std::cerr << "usage: singe PROGRAMME [--graines A-B] [--evenements N] [--duree SECONDES] "
+                     "[--attente SECONDES] [--journal FICHIER]\n";
+        return 2;
+    }
+    Display* ecran = XOpenDisplay(nullptr);
+    int evenement, erreur, majeure, mineure;
+    if (!ecran || !XTestQueryExtension(ecran, &evenement, &erreur, &majeure, &mineure)) {
+        std::cerr << "singe : pas d'écran X avec l'extension XTEST\n";
+        return 2;
+    }
+    // The windows of a program that stops or is stopped go away under the monkey's requests.
+    XSetErrorHandler(ignorerErreur);
+    fcntl(ConnectionNumber(ecran), F_SETFD, FD_CLOEXEC);
+    const Clavier clavier(ecran, touches, nombreTouches);
+    const auto fin = options.duree > 0 ? Horloge::now() + std::chrono::seconds(options.duree) : Horloge::time_point::max();
+    Bilan total;
+    unsigned graine = options.premiere;
+    for (; graine <= options.derniere && Horloge::now() < fin; ++graine) {
+        Singe singe(ecran, clavier, options, graine, fin);
+        if (!singe.jouer()) return 1;
+        total.ajouter(singe.bilan());
+    }
+    std::cout << "singe : graines " << options.premiere << " à " << graine - 1 << ", " << total << ", rien trouvé"
+              << std::endl;
+    XCloseDisplay(ecran);
+    return 0;
+}
