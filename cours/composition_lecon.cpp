@@ -51,7 +51,7 @@ constexpr TnombreLecon largeurLecon{"la largeur", 1, largeurZoneCours};
 constexpr TnombreLecon hauteurFigure{"la hauteur", 1, hauteurSurface};
 constexpr TnombreLecon lignesSautees{"le saut", 0, 50};
 constexpr TnombreLecon echelleFigure{"l'échelle", 1, 500};
-constexpr TnombreLecon decimalesDivision{"le nombre de décimales", 0, 10, true};
+constexpr TnombreLecon decimalesDivision{"le nombre de décimales", 0, 10};
 
 constexpr TColor noir = 0x000000;
 constexpr TColor orangeTitre = 0x0579FA;

@@ -63,8 +63,8 @@ const TmotPlace places[] = {
 constexpr TnombreLecon coordonnee{"la coordonnée", -1000, 1000};
 constexpr TnombreLecon rapportSur{"le rapport", -100, 100};
 constexpr TnombreLecon angleRotation{"l'angle", -360, 360};
-constexpr TnombreLecon nombreTraits{"le nombre de traits", 1, 10, true};
-constexpr TnombreLecon nombreParts{"le nombre de parts", 1, 100, true};
+constexpr TnombreLecon nombreTraits{"le nombre de traits", 1, 10};
+constexpr TnombreLecon nombreParts{"le nombre de parts", 1, 100};
 
 // Reads the options among the words; the other words are kept, in order, as the arguments.
 std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Toptions& options)
