@@ -114,6 +114,24 @@ bool offrirSuite(TdonneesCommunes& donnees)
     return suite;
 }
 
+// No field, no choice cell and nothing on the statement figure: what an exercise not written yet
+// leaves. A question meant to be read only says so with modeSansReponse.
+bool rienARepondre(const TdonneesCommunes& donnees)
+{
+    return donnees.modeReponse != modeSansReponse && donnees.nbChamps == 0 && donnees.nbChoix == 0 &&
+           !(donnees.surfaceFigureEnonce && donnees.surfaceFigureEnonce->nbObjets > 0);
+}
+
+// Such a page stays blank with Sommaire in place of Valider: nothing to judge, so nothing scored,
+// and the exercise counted as begun was none.
+void laisserPageBlanche(TdonneesCommunes& donnees, bool suivante)
+{
+    donnees.validationParBouton = false;
+    montrer(donnees.BoutonSommaire, true);
+    if (!suivante) --donnees.nbExercicesAbordes;
+    donnees.exerciceEnCours = false;
+}
+
 void verifierParChapitre(TdonneesCommunes& donnees)
 {
     if (const TprocedureChapitre verifier = chapitreExercice(donnees.codeChapitre).verifierReponse)
@@ -200,6 +218,7 @@ void poserQuestion(TdonneesCommunes& donnees, bool suivante)
     libererOutilsImposes(donnees);
 
     appeler(chapitreExercice(donnees.codeChapitre).poserQuestion);
+    if (rienARepondre(donnees)) laisserPageBlanche(donnees, suivante);
 
     montrer(donnees.BoutonRevoirCours, donnees.lienCours != 0);
     montrer(donnees.BoutonValider, donnees.validationParBouton);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/base/geometrie.h"
+#include "engine/base/nombres.h"
 
 namespace {
 
@@ -12,6 +13,14 @@ constexpr int effectifMax = 20;
 // Every sector keeps this angle; the pointer may stray this far past the allowed range.
 constexpr int secteurMin = 5;
 constexpr int ecartPermis = 3;
+
+// An angle shown to the pupil, rounded to the degree as the course teaches it: a half goes up,
+// even when the division left it a hair below.
+double arrondiAuDegre(double angle)
+{
+    const double plancher = std::floor(angle);
+    return presqueEgal(angle - plancher, 0.5) ? plancher + 1 : std::round(angle);
+}
 
 // The sum of the first i values.
 int sommeJusqua(const Tdiagramme& d, int i)
@@ -84,7 +93,7 @@ void calculerDiagramme(Tdiagramme& d)
                 const double theta = sommeJusqua(d, i) * d.angleTotal / d.total;
                 d.bordsPieX[k] = d.centrePieX + d.rayonPie * cosDegres(theta);
                 d.bordsPieY[k] = d.centrePieY - d.rayonPie * sinDegres(theta);
-                d.anglesArrondis[k] = arrondi(d.effectifs[k] * d.angleTotal / d.total);
+                d.anglesArrondis[k] = arrondiAuDegre(d.effectifs[k] * d.angleTotal / d.total);
             }
     }
     if (estDiagrammeDAngles(d))

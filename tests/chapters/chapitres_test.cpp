@@ -1,5 +1,5 @@
-// What every chapter does for an exercise it has no branch for: no statement, the default check
-// and the stored solution text.
+// What every chapter does for an exercise it has no branch for: no statement, hence nothing to
+// validate; the default check and the stored solution text.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "chapters/chapitres.h"
 #include "engine/text/textes_numerotes.h"
+#include "exercise/champs_reponse.h"
 #include "exercise/cycle_exercice.h"
 #include "exercise/exercices_communs.h"
 #include "tests/exercise/banc_exercice.h"
@@ -39,6 +40,14 @@ TEST_F(Chapitres, UnExerciceSansBrancheNePoseRien)
         for (const std::int32_t noeud : noeudsChapitres)
             EXPECT_EQ(arbre.Expanded(noeud), noeud == noeudsChapitres[c]) << exercice << " " << noeud;
 
+        // Nothing to validate, nothing counted.
+        EXPECT_FALSE(boutonValider.Visible()) << exercice;
+        EXPECT_EQ(d.nbExercicesAbordes, 0) << exercice;
+
+        // A field given afterwards goes to the default check, then the stored solution shows.
+        definirChampsReponse(d, 1);
+        d.valeurAttendue[1] = 12;
+        edit1.setText("12");
         validerReponse(d);
         EXPECT_TRUE(d.questionTerminee) << exercice;
         EXPECT_EQ(d.resultat, resultatJuste) << exercice;

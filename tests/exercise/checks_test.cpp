@@ -253,6 +253,8 @@ TEST_F(VerifierSelonType, ListesDeValeurs)
 TEST_F(VerifierSelonType, Inegalites)
 {
     const Lignes debut = {"La réponse doit commencer par :  x>  ou  x<  ou  xSupégal  ou  xInfégal"};
+    const Lignes debutDecimal = {
+        "La réponse doit commencer par :  2.5x+1>  ou  2.5x+1<  ou  2.5x+1Supégal  ou  2.5x+1Infégal"};
     const CasType cas[] = {
         {.genre = typeInegalite, .attendu = "x>2", .tape = "x>2"},
         {.genre = typeInegalite, .attendu = "x > 2", .tape = " x >  2 "},
@@ -275,8 +277,14 @@ TEST_F(VerifierSelonType, Inegalites)
         {.genre = typeInegalite, .attendu = "x>=2/3", .tape = "x>=4/6", .resultat = resultatForme,
          .lignes = simplifiable, .signal = true},
         {.genre = typeInegalite, .attendu = "x<=-1", .tape = "x<=-1"},
-        // The pupil writes the decimal comma where the exercise wrote a point.
+        // The pupil writes the decimal comma where the exercise wrote a point; the separator
+        // still counts in the name.
         {.genre = typeInegalite, .attendu = "2.5x+1>3.5", .tape = "2,5x+1>3,5"},
+        {.genre = typeInegalite, .attendu = "2.5x+1>3.5", .tape = "25x+1>3,5", .resultat = resultatNonCompris,
+         .lignes = debutDecimal, .signal = true},
+        {.genre = typeInegalite, .attendu = "2.5x+1>3.5", .tape = "2x+1>3,5", .resultat = resultatNonCompris,
+         .lignes = debutDecimal, .signal = true},
+        {.genre = typeInegalite, .attendu = "2.5x+1>3.5", .tape = "2,5x+1>35", .resultat = resultatFaux},
         {.genre = typeInegaliteStricte, .attendu = "x<3", .tape = "x<=3", .resultat = resultatNonCompris,
          .lignes = {"La réponse doit contenir une inégalité $LPstrilar;stricte;."}, .signal = true},
         {.genre = typeInegaliteStricte, .attendu = "x<3", .tape = "x<3"},
@@ -292,6 +300,11 @@ TEST_F(VerifierSelonType, Encadrements)
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "1<x<=2"},
         {.genre = typeEncadrement, .attendu = "1 < x <= 2", .tape = "1< x <=2"},
         {.genre = typeEncadrement, .attendu = "1.5<0.5x<=2", .tape = "1,5<0,5x<=2"},
+        {.genre = typeEncadrement, .attendu = "1.5<0.5x<=2", .tape = "1,5<05x<=2", .resultat = resultatNonCompris,
+         .lignes = {"La réponse n'est pas un encadrement de l'expression demandée."}, .signal = true},
+        {.genre = typeEncadrement, .attendu = "1.5<0.5x<=2", .tape = "1,5<5x<=2", .resultat = resultatNonCompris,
+         .lignes = {"La réponse n'est pas un encadrement de l'expression demandée."}, .signal = true},
+        {.genre = typeEncadrement, .attendu = "1.5<0.5x<=2", .tape = "15<0,5x<=2", .resultat = resultatFaux},
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "1<=x<=2", .resultat = resultatFaux},
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "1<x<2", .resultat = resultatFaux},
         {.genre = typeEncadrement, .attendu = "1<x<=2", .tape = "0<x<=2", .resultat = resultatFaux},

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/figure/creation_points.h"
 #include "exercise/champs_reponse.h"
 #include "exercise/cycle_exercice.h"
 #include "exercise/ecriture_solution.h"
@@ -20,6 +21,8 @@ struct Tscenario {
     bool repeter = false;
     bool essai = false;
     bool horloge = false;
+    // A point to drag on the statement figure.
+    bool figure = false;
     std::string solution;
 };
 
@@ -39,6 +42,7 @@ void poserExerciceTest()
     d.repeterQuestion = scenario.repeter;
     d.questionEssai = scenario.essai;
     d.texteSolution = scenario.solution;
+    if (scenario.figure) creerPointMobile(*d.surfaceFigureEnonce, "A", 0, 1, 1);
     if (scenario.horloge) {
         d.horlogeActive = true;
         d.delaiHorloge = 1;
@@ -323,16 +327,44 @@ TEST_F(CycleExercice, SolutionDemandeeApresTroisEssais)
     EXPECT_TRUE(surfaceFigureEnonce->sourisInactive && surfaceEnonce->sourisInactive);
 }
 
-TEST_F(CycleExercice, UnChapitreSansEntreeNePoseRien)
+// An exercise not written yet: a blank page with nothing to validate, neither scored nor counted.
+TEST_F(CycleExercice, UnExerciceNonEcritNeCompteRien)
 {
     inscrireChapitre(2, {});
     lancerExercice(d, 5);
     EXPECT_EQ(surfaceEnonce->nbObjets, 0);
-    EXPECT_EQ(d.nbChamps, 0);
     EXPECT_EQ(labelTitre.Caption(), std::string(18, ' '));
-    validerReponse(d);
-    EXPECT_TRUE(d.questionTerminee);
-    EXPECT_EQ(zoneScore.Caption(), score + " 1 / 1");
+    EXPECT_FALSE(boutonValider.Visible());
+    EXPECT_TRUE(boutonSommaire.Visible());
+    EXPECT_EQ(zoneScore.Caption(), score);
+    EXPECT_FALSE(d.exerciceEnCours);
+    EXPECT_EQ(d.nbExercicesAbordes, 0);
+
+    // Left without a question; what follows is counted as usual.
+    inscrireChapitre(2, {poserExerciceTest, nullptr, solutionTest, nullptr, nullptr});
+    lancerExercice(d, 6);
+    EXPECT_TRUE(systeme.questions.empty());
+    EXPECT_TRUE(boutonValider.Visible());
+    EXPECT_FALSE(boutonSommaire.Visible());
+    EXPECT_EQ(d.nbExercicesAbordes, 1);
+}
+
+// Without a field, a figure to work on or a question only to read still has its Valider.
+TEST_F(CycleExercice, SansChampMaisAvecDeQuoiValider)
+{
+    const struct {
+        bool figure;
+        std::uint8_t mode;
+    } cas[] = {{true, modeSaisie}, {false, modeSansReponse}};
+    for (const auto& c : cas) {
+        scenario.nbChamps = 0;
+        scenario.figure = c.figure;
+        scenario.mode = c.mode;
+        systeme.reponseOuiNon = true;
+        lancerExercice(d, 5);
+        EXPECT_TRUE(boutonValider.Visible()) << int(c.mode);
+        EXPECT_TRUE(d.exerciceEnCours) << int(c.mode);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "engine/figure/creation_points.h"
 #include "engine/figure/creation_quadrillages.h"
 #include "engine/figure/creation_tableaux.h"
+#include "engine/figure/diagramme.h"
 #include "engine/base/nombres.h"
 #include "engine/figure/objets_par_nom.h"
 #include "surface_de_test.h"
@@ -203,6 +205,34 @@ TEST_F(Composites, diagrammeLuDeSesTextes)
     EXPECT_DOUBLE_EQ(b.baseY, 280);
     EXPECT_DOUBLE_EQ(b.hauteurUnite, (280 - 50 - 25) / 20.0);
     EXPECT_DOUBLE_EQ(b.pointsY[2], 280 - 12 * b.hauteurUnite);
+}
+
+// The table's "Angle à 1° près": a half goes up, as the rounding lesson teaches.
+TEST(DiagrammeAvecTableau, anglesArrondisAuDegre)
+{
+    const struct {
+        int type;
+        double angleTotal;
+        std::vector<int> effectifs;
+        std::vector<double> angles;
+    } cas[] = {
+        {diagrammeBarresSecteurs, 360, {1, 15}, {23, 338}},
+        {diagrammeBarresDemiDisque, 180, {1, 7}, {23, 158}},
+        {diagrammeBarresSecteurs, 360, {1, 6}, {51, 309}},
+        // 22,4999999999...: a half all the same.
+        {diagrammeBarresSecteurs, 360 - 1e-10, {1, 15}, {23, 338}},
+    };
+    for (const auto& c : cas) {
+        Tdiagramme d;
+        d.typeDiagramme = c.type;
+        d.angleTotal = c.angleTotal;
+        d.nbCategories = static_cast<int>(c.effectifs.size());
+        for (std::size_t k = 1; k <= c.effectifs.size(); ++k) d.effectifs[k] = c.effectifs[k - 1];
+        calculerDiagramme(d);
+        const std::vector<double> angles(d.anglesArrondis.begin() + 1,
+                                         d.anglesArrondis.begin() + 1 + static_cast<long>(c.effectifs.size()));
+        EXPECT_EQ(angles, c.angles) << c.angleTotal << " " << c.effectifs[0] << "/" << d.total;
+    }
 }
 
 TEST_F(Composites, paveEtSesModeles)
