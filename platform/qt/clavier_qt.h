@@ -1,6 +1,7 @@
 #pragma once
 // The program's key codes of Qt's keys.
 
+#include <QKeyEvent>
 #include <Qt>
 
 #include "platform/controles.h"
@@ -18,4 +19,11 @@ inline int toucheVirtuelle(int cle)
     for (const Correspondance& c : table)
         if (c.cle == cle) return c.touche;
     return 0;
+}
+
+// A held Return or Enter acts once, as a held Space does: its repeats would validate, try again
+// and validate once more, each time the focus comes back to a field or a button.
+inline bool entreeRepetee(const QKeyEvent& evenement)
+{
+    return evenement.isAutoRepeat() && toucheVirtuelle(evenement.key()) == VK_RETURN;
 }

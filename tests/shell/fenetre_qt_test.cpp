@@ -15,6 +15,7 @@
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
 #include "shell/illustrations.h"
+#include "tests/platform/qt/touche_tenue.h"
 
 namespace {
 
@@ -138,6 +139,28 @@ TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
     f.fenetre.fenetre().TimerTimer();
     taper(Qt::Key_Return);
     EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
+}
+
+TEST(FenetreQt, uneEntreeTenueApresUneMauvaiseReponseNeCouteQuUnEssai)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    TdonneesCommunes& d = *donneesCommunes;
+    lancerExercice(d, 2);
+    auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
+    auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
+    ASSERT_TRUE(champ->hasFocus());
+
+    QTest::keyClicks(champ, "11");
+    tenirTouche(Qt::Key_Return, 4);
+    EXPECT_EQ(d.nbEssais, 2);
+    EXPECT_TRUE(reessayer->hasFocus());
+    // Held on Réessayer, Enter reopens the field and leaves the answer there.
+    tenirTouche(Qt::Key_Enter, 4, Qt::KeypadModifier);
+    EXPECT_EQ(d.nbEssais, 2);
+    EXPECT_TRUE(champ->hasFocus());
+    EXPECT_FALSE(champ->isReadOnly());
 }
 
 TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
