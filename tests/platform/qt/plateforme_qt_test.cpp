@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
 #include "platform/qt/image_qt.h"
@@ -20,7 +19,8 @@ namespace {
 
 std::string donnee(const char* nom)
 {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "donnees" / nom).string();
+    // Not beside __FILE__: a shared compiler cache makes that path relative to the build.
+    return std::string(DOSSIER_DONNEES) + nom;
 }
 
 // Puts PATH back as it was, whatever the test did with it.
