@@ -132,6 +132,17 @@ public:
     // Closes the window; the shell sets it. Closing asks FormCloseQuery first.
     std::function<void()> fermer;
 
+    // What one of the window's events calls: the action, while the window is open, from the
+    // creation of its surfaces to their freeing. A closing window may still hear the pupil's
+    // clicks and keys; they must not reach the pages whose surfaces are gone.
+    template <class Action>
+    auto garder(Action action)
+    {
+        return [this, action](auto&&... arguments) {
+            if (ouverte_) action(arguments...);
+        };
+    }
+
     // Set-up and closing.
     void FormCreate();
     void initialiserFenetre();
@@ -237,6 +248,7 @@ private:
 
     TcomposantsFenetre c_;
     TdonneesCommunes& d_;
+    bool ouverte_ = false;
     // The eight surfaces, in the order they are created; the shared record holds their addresses.
     std::unique_ptr<Tfigure> surfaceFigureEnonce_, surfaceFigureSolution_, surfaceEnonce_,
         surfaceSolution_, surfaceFigureImagiciel_, surfaceCours_, surfaceImagiciel_, surfaceAccueil_;

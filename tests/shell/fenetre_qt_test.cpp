@@ -101,6 +101,9 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(f.fenetre.isVisible());
+    // The buttons of the closed window no longer reach its pages.
+    for (QPushButton* bouton : f.fenetre.findChildren<QPushButton*>()) bouton->click();
+    EXPECT_FALSE(f.pages->isVisibleTo(&f.fenetre));
 }
 
 TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
