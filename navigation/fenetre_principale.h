@@ -236,6 +236,8 @@ private:
     // Quit, Enter, or -1.
     int survolerAccueil(int x, int y);
     void lierEvenements();
+    // On the page shown, the focus goes to what the pupil does next there.
+    void focaliserPageActive();
     void remplirArbres();
     void copierDansDonnees();
     // A click on a tree acts on the selected leaf under the mouse only.

@@ -12,6 +12,7 @@
 #include "exercise/chapitres_exercice.h"
 #include "exercise/cycle_exercice.h"
 #include "navigation/imagiciels.h"
+#include "platform/qt/arbre_qt.h"
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
 #include "shell/illustrations.h"
@@ -177,6 +178,63 @@ TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
     suite->setFocus();
     for (int i = 0; i < 8; ++i) taper(Qt::Key_Return);
     EXPECT_FALSE(suite->isEnabled()) << "Enter never pressed Retour beside it";
+}
+
+TEST(FenetreQt, unImagicielPasAPasGardeLeFocusSurSuite)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    TdonneesCommunes& d = *donneesCommunes;
+    auto* arbre = f.fenetre.findChild<ArbreQt*>("ArbreChoixImagiciel");
+    arbre->Expand(5, false);
+    // "Médiatrice et milieu": the first click selects it, the second starts it.
+    const QPoint mediatrice = arbre->visualItemRect(arbre->element(7)).center();
+    QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, mediatrice);
+    QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, mediatrice);
+    ASSERT_EQ(d.imagiciel, 1507);
+    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonAvancer");
+    EXPECT_TRUE(suite->hasFocus());
+
+    taper(Qt::Key_Return);
+    EXPECT_EQ(d.etapeImagiciel, 2);
+    QTest::mouseClick(f.fenetre.findChild<QPushButton*>("BoutonReculer"), Qt::LeftButton);
+    EXPECT_EQ(d.etapeImagiciel, 1);
+    EXPECT_TRUE(suite->hasFocus()) << "Enter goes forward after a step back";
+
+    QTabBar* onglets = f.pages->tabBar();
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(0).center());
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(3).center());
+    EXPECT_TRUE(suite->hasFocus());
+}
+
+TEST(FenetreQt, uneQuestionRegleeRendLeFocusASuiteDeQuelqueFaconQuOnYRevienne)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    TdonneesCommunes& d = *donneesCommunes;
+    lancerExercice(d, 2);
+    QTest::keyClicks(f.fenetre.findChild<QLineEdit*>("Edit1"), "12");
+    taper(Qt::Key_Return);
+    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonSuite");
+    // Shown disabled during the buttons' delay, Suite takes the focus once usable.
+    suite->setEnabled(false);
+    f.fenetre.fenetre().TimerTimer();
+    EXPECT_TRUE(suite->hasFocus());
+
+    QTest::mouseClick(f.fenetre.findChild<QPushButton*>("BoutonQuitterExo"), Qt::LeftButton);
+    ASSERT_TRUE(f.accueil->isVisible());
+    const QPoint entree(360, 480);
+    QTest::mouseMove(f.accueil, entree);
+    QTest::mouseClick(f.accueil, Qt::LeftButton, {}, entree);
+    EXPECT_TRUE(suite->hasFocus()) << "back through the welcome screen";
+
+    QTabBar* onglets = f.pages->tabBar();
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(1).center());
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(2).center());
+    EXPECT_TRUE(suite->hasFocus()) << "back by the tab";
+    taper(Qt::Key_Return);
+    EXPECT_EQ(d.numeroQuestion, 2);
 }
 
 TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
