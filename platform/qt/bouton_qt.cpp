@@ -19,6 +19,12 @@ void BoutonQt::keyPressEvent(QKeyEvent* evenement)
         ControleQt::keyPressEvent(evenement);
 }
 
+void BoutonQt::keyReleaseEvent(QKeyEvent* evenement)
+{
+    noterRelachement(*evenement);
+    ControleQt::keyReleaseEvent(evenement);
+}
+
 void BoutonQt::paintEvent(QPaintEvent* evenement)
 {
     QPushButton::paintEvent(evenement);

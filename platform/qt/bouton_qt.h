@@ -11,6 +11,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;
+    void keyReleaseEvent(QKeyEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
     bool focusNextPrevChild(bool suivant) override;
 };

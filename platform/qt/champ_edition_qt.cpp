@@ -10,3 +10,9 @@ void ChampEditionQt::keyPressEvent(QKeyEvent* evenement)
     if (touche != 0 && OnKeyDown) OnKeyDown(touche);
     QLineEdit::keyPressEvent(evenement);
 }
+
+void ChampEditionQt::keyReleaseEvent(QKeyEvent* evenement)
+{
+    noterRelachement(*evenement);
+    QLineEdit::keyReleaseEvent(evenement);
+}

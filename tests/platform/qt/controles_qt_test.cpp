@@ -101,6 +101,21 @@ TEST(BoutonQt, uneToucheTenueNAppuieQuUneFois)
         tenirTouche(touche, 4, modificateurs, &bouton);
         EXPECT_EQ(clics, 1) << touche;
     }
+
+    // A repeat whose flag Qt missed still bears the time of the release before it; the next
+    // real press clicks.
+    BoutonQt bouton;
+    int clics = 0;
+    QObject::connect(&bouton, &QPushButton::clicked, [&clics] { ++clics; });
+    const std::pair<QEvent::Type, std::uint64_t> evenements[] = {
+        {QEvent::KeyPress, 100}, {QEvent::KeyRelease, 600}, {QEvent::KeyPress, 600},
+        {QEvent::KeyRelease, 630}, {QEvent::KeyPress, 900}};
+    for (const auto& [type, instant] : evenements) {
+        QKeyEvent evenement(type, Qt::Key_Return, Qt::NoModifier);
+        evenement.setTimestamp(instant);
+        QApplication::sendEvent(&bouton, &evenement);
+    }
+    EXPECT_EQ(clics, 2);
 }
 
 TEST(ChampEditionQt, lesTouchesDuProgrammeArriventAvantLaSaisie)
