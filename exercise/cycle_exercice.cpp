@@ -308,8 +308,9 @@ void terminerQuestion(TdonneesCommunes& donnees)
 
 void focaliserQuestion(TdonneesCommunes& donnees)
 {
-    if (!donnees.PageControle || !donnees.PageExercice || donnees.PageControle->ActivePage() != donnees.PageExercice)
-        return;
+    const bool pageActive = donnees.PageControle && donnees.PageExercice &&
+                            donnees.PageControle->ActivePage() == donnees.PageExercice;
+    if (!pageActive) return;
     // Only the button shown takes the focus.
     if (donnees.questionTerminee) {
         focaliser(donnees.BoutonSuite);

@@ -420,7 +420,8 @@ void FenetreQt::lierBoutons()
     const auto entrerMenu = f.garder([this, &f] {
         if (w_->PageControle->currentWidget() == w_->PageMenu) f.PageMenuEnter();
     });
-    QObject::connect(w.PageControle, &QTabWidget::currentChanged, w.PageControle, [entrerMenu](int) { entrerMenu(); });
+    QObject::connect(w.PageControle, &QTabWidget::currentChanged, w.PageControle,
+                     [entrerMenu](int) { entrerMenu(); });
 }
 
 void FenetreQt::disposer()
