@@ -95,14 +95,10 @@ void compterPoints(TdonneesCommunes& donnees)
 // True when a next question is offered.
 bool offrirSuite(TdonneesCommunes& donnees)
 {
-    const bool pageActive = donnees.PageControle && donnees.PageExercice &&
-                            donnees.PageControle->ActivePage() == donnees.PageExercice;
     const bool suite = donnees.numeroQuestion < donnees.nbQuestions;
-    const bool sommaire = donnees.numeroQuestion == donnees.nbQuestions;
     montrer(donnees.BoutonSuite, suite);
-    montrer(donnees.BoutonSommaire, sommaire);
-    if (pageActive && suite) focaliser(donnees.BoutonSuite);
-    if (pageActive && sommaire) focaliser(donnees.BoutonSommaire);
+    montrer(donnees.BoutonSommaire, donnees.numeroQuestion == donnees.nbQuestions);
+    focaliserQuestion(donnees);
     // A scored mental-calculation answer may go on at once; a missed one waits a second more.
     if (donnees.modeReponse == modeCalculMental && donnees.pointsObtenus == 0) {
         donnees.delaiBoutons = 2;
@@ -327,6 +323,21 @@ void terminerQuestion(TdonneesCommunes& donnees)
     donnees.exerciceEnCours = offrirSuite(donnees);
     montrer(donnees.BoutonSolution, false);
     if (!donnees.exerciceEnCours) ++donnees.nbExercicesTraites;
+}
+
+void focaliserQuestion(TdonneesCommunes& donnees)
+{
+    const bool pageActive = donnees.PageControle && donnees.PageExercice &&
+                            donnees.PageControle->ActivePage() == donnees.PageExercice;
+    if (!pageActive) return;
+    // Only the button shown takes the focus.
+    if (donnees.questionTerminee) {
+        focaliser(donnees.BoutonSuite);
+        focaliser(donnees.BoutonSommaire);
+    } else if (donnees.BoutonReessayer && donnees.BoutonReessayer->Visible())
+        focaliser(donnees.BoutonReessayer);
+    else
+        focaliserChamp(donnees, donnees.champActif);
 }
 
 void redessinerZonesExercice(TdonneesCommunes& donnees)

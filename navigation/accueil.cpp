@@ -147,4 +147,5 @@ void TfenetrePrincipale::BoutonMenuClick()
         if (d_.*s.allume) eteindre(*surfaceAccueil_, d_, s);
     c_.ZoneFigureAccueil->setCursor(crDefault);
     c_.PageControle->setVisible(true);
+    focaliserPageActive();
 }

@@ -172,6 +172,16 @@ void TfenetrePrincipale::PageControleChange()
 {
     c_.fenetre->setColor(0xE0E0E0);
     c_.PageControle->Repaint();
+    focaliserPageActive();
+}
+
+// Left to the toolkit, the focus would go to the page's first button, Quitter, and the next Enter
+// would send the pupil back to the welcome screen.
+void TfenetrePrincipale::focaliserPageActive()
+{
+    const Controle* page = c_.PageControle->ActivePage();
+    if (page == c_.PageExercice) focaliserQuestion(d_);
+    if (page == c_.PageImagiciel) c_.BoutonAvancer->SetFocus();
 }
 
 void TfenetrePrincipale::PageMenuEnter() { c_.PageControle->SetFocus(); }
@@ -186,6 +196,7 @@ void TfenetrePrincipale::TimerTimer()
         d_.delaiBoutons = 0;
         if (c_.BoutonSuite->Visible()) c_.BoutonSuite->setEnabled(true);
         if (c_.BoutonSommaire->Visible()) c_.BoutonSommaire->setEnabled(true);
+        focaliserQuestion(d_);
         c_.Timer->setEnabled(false);
         return;
     }

@@ -25,7 +25,6 @@ void TfenetrePrincipale::cadreFigure(Tfigure& figure)
 
 void TfenetrePrincipale::ZoneEnoncePaint()
 {
-    if (!surfaceEnonce_) return;
     dessinerFigure(*surfaceEnonce_);
     if (horloge().visible) dessinerHorloge(c_.zoneTexteEnonce->canvas());
     dessinerChoix(d_);
@@ -33,43 +32,30 @@ void TfenetrePrincipale::ZoneEnoncePaint()
 
 void TfenetrePrincipale::ZoneFigurePaint()
 {
-    if (!surfaceFigureEnonce_) return;
     dessinerFigure(*surfaceFigureEnonce_);
     cadreFigure(*surfaceFigureEnonce_);
 }
 
 void TfenetrePrincipale::ZoneFigureSolutionPaint()
 {
-    if (!surfaceFigureSolution_) return;
     dessinerFigure(*surfaceFigureSolution_);
     cadreFigure(*surfaceFigureSolution_);
 }
 
 void TfenetrePrincipale::ZoneFigureImagicielPaint()
 {
-    if (!surfaceFigureImagiciel_) return;
     dessinerFigure(*surfaceFigureImagiciel_);
     cadreFigure(*surfaceFigureImagiciel_);
 }
 
-void TfenetrePrincipale::ZoneTexteSolutionPaint()
-{
-    if (surfaceSolution_) dessinerFigure(*surfaceSolution_);
-}
+void TfenetrePrincipale::ZoneTexteSolutionPaint() { dessinerFigure(*surfaceSolution_); }
 
-void TfenetrePrincipale::ZoneTexteCoursPaint()
-{
-    if (surfaceCours_) dessinerFigure(*surfaceCours_);
-}
+void TfenetrePrincipale::ZoneTexteCoursPaint() { dessinerFigure(*surfaceCours_); }
 
-void TfenetrePrincipale::ZoneFigureAccueilPaint()
-{
-    if (surfaceAccueil_) dessinerFigure(*surfaceAccueil_);
-}
+void TfenetrePrincipale::ZoneFigureAccueilPaint() { dessinerFigure(*surfaceAccueil_); }
 
 void TfenetrePrincipale::ZoneTexteImagicielPaint()
 {
-    if (!surfaceImagiciel_) return;
     dessinerFigure(*surfaceImagiciel_);
     if (d_.imagiciel != 0)
         tracerSegment(c_.ZoneTexteImagiciel->canvas(), couleurImagiciels, 1, 25, 2, 750, 2, 3);
@@ -103,7 +89,6 @@ void TfenetrePrincipale::survolerZoneTexte(Tfigure& figure, ZoneDessin& zone, in
 
 void TfenetrePrincipale::ZoneEnonceReponseMouseDown(int x, int y)
 {
-    if (!surfaceEnonce_) return;
     noterSouris(x, y, phaseAppui);
     if (infoAffichee) {
         fermerInfo();
@@ -119,51 +104,45 @@ void TfenetrePrincipale::ZoneEnonceReponseMouseDown(int x, int y)
 
 void TfenetrePrincipale::zoneTexteEnonceMouseMove(int x, int y)
 {
-    if (surfaceEnonce_) survolerZoneTexte(*surfaceEnonce_, *c_.zoneTexteEnonce, x, y);
+    survolerZoneTexte(*surfaceEnonce_, *c_.zoneTexteEnonce, x, y);
 }
 
-void TfenetrePrincipale::ZoneTexteCoursMouseDown(int x, int y)
-{
-    if (surfaceCours_) cliquerZoneTexte(*surfaceCours_, x, y);
-}
+void TfenetrePrincipale::ZoneTexteCoursMouseDown(int x, int y) { cliquerZoneTexte(*surfaceCours_, x, y); }
 
 void TfenetrePrincipale::ZoneTexteCoursMouseMove(int x, int y)
 {
-    if (surfaceCours_) survolerZoneTexte(*surfaceCours_, *c_.ZoneTexteCours, x, y);
+    survolerZoneTexte(*surfaceCours_, *c_.ZoneTexteCours, x, y);
 }
 
 void TfenetrePrincipale::ZoneTexteCoursMouseUp(int x, int y)
 {
-    if (surfaceCours_) gererSouris(*surfaceCours_, x, y, phaseRelachement);
+    gererSouris(*surfaceCours_, x, y, phaseRelachement);
 }
 
-void TfenetrePrincipale::ZoneTexteSolutionMouseDown(int x, int y)
-{
-    if (surfaceSolution_) cliquerZoneTexte(*surfaceSolution_, x, y);
-}
+void TfenetrePrincipale::ZoneTexteSolutionMouseDown(int x, int y) { cliquerZoneTexte(*surfaceSolution_, x, y); }
 
 void TfenetrePrincipale::ZoneTexteSolutionMouseMove(int x, int y)
 {
-    if (surfaceSolution_) survolerZoneTexte(*surfaceSolution_, *c_.ZoneTexteSolution, x, y);
+    survolerZoneTexte(*surfaceSolution_, *c_.ZoneTexteSolution, x, y);
 }
 
 void TfenetrePrincipale::ZoneTexteSolutionMouseUp(int x, int y) { noterSouris(x, y, phaseRelachement); }
 
 void TfenetrePrincipale::ZoneTexteImagicielMouseDown(int x, int y)
 {
-    if (surfaceImagiciel_) cliquerZoneTexte(*surfaceImagiciel_, x, y);
+    cliquerZoneTexte(*surfaceImagiciel_, x, y);
 }
 
 void TfenetrePrincipale::ZoneTexteImagicielMouseMove(int x, int y)
 {
-    if (surfaceImagiciel_) survolerZoneTexte(*surfaceImagiciel_, *c_.ZoneTexteImagiciel, x, y);
+    survolerZoneTexte(*surfaceImagiciel_, *c_.ZoneTexteImagiciel, x, y);
 }
 
 void TfenetrePrincipale::ZoneTexteImagicielMouseUp(int x, int y) { noterSouris(x, y, phaseRelachement); }
 
 void TfenetrePrincipale::ZoneFigureEnonceMouseDown(int x, int y)
 {
-    if (!surfaceFigureEnonce_ || c_.BoiteAccueil->Visible()) return;
+    if (c_.BoiteAccueil->Visible()) return;
     Tfigure& figure = *surfaceFigureEnonce_;
     gererSouris(figure, x, y, phaseAppui);
     // Taking an instrument makes it the panel's slot, unless the exercise imposed its instruments.
@@ -175,29 +154,27 @@ void TfenetrePrincipale::ZoneFigureEnonceMouseDown(int x, int y)
 
 void TfenetrePrincipale::ZoneFigureEnonceMouseUp(int x, int y)
 {
-    if (surfaceFigureEnonce_ && !c_.BoiteAccueil->Visible())
-        gererSouris(*surfaceFigureEnonce_, x, y, phaseRelachement);
+    if (!c_.BoiteAccueil->Visible()) gererSouris(*surfaceFigureEnonce_, x, y, phaseRelachement);
 }
 
 void TfenetrePrincipale::ZoneFigureEnonceMouseMove(int x, int y)
 {
-    if (surfaceFigureEnonce_ && !c_.BoiteAccueil->Visible())
-        gererSouris(*surfaceFigureEnonce_, x, y, phaseDeplacement);
+    if (!c_.BoiteAccueil->Visible()) gererSouris(*surfaceFigureEnonce_, x, y, phaseDeplacement);
 }
 
 void TfenetrePrincipale::ZoneFigureImagicielMouseDown(int x, int y)
 {
-    if (surfaceFigureImagiciel_) gererSouris(*surfaceFigureImagiciel_, x, y, phaseAppui);
+    gererSouris(*surfaceFigureImagiciel_, x, y, phaseAppui);
 }
 
 void TfenetrePrincipale::ZoneFigureImagicielMouseUp(int x, int y)
 {
-    if (surfaceFigureImagiciel_) gererSouris(*surfaceFigureImagiciel_, x, y, phaseRelachement);
+    gererSouris(*surfaceFigureImagiciel_, x, y, phaseRelachement);
 }
 
 void TfenetrePrincipale::ZoneFigureImagicielMouseMove(int x, int y)
 {
-    if (surfaceFigureImagiciel_) gererSouris(*surfaceFigureImagiciel_, x, y, phaseDeplacement);
+    gererSouris(*surfaceFigureImagiciel_, x, y, phaseDeplacement);
 }
 
 void TfenetrePrincipale::ZoneOutilsDessinMouseDown(int x, int y) { cliquerPanneauOutils(d_, x, y, 1); }

@@ -49,56 +49,65 @@ void TfenetrePrincipale::remplirArbres()
 
 void TfenetrePrincipale::lierEvenements()
 {
-    c_.Edit1->OnKeyDown = [this](int touche) { Edit1KeyDown(touche); };
-    c_.Edit2->OnKeyDown = [this](int touche) { Edit2KeyDown(touche); };
-    c_.Edit3->OnKeyDown = [this](int touche) { Edit3KeyDown(touche); };
-    c_.ArbreChoixExercice->OnKeyDown = [this](int touche) { ArbreChoixExerciceKeyDown(touche); };
-
-    c_.ArbreChoixExercice->OnClick = [this](int i) { ArbreChoixExerciceMouseDown(i); };
-    c_.ArbreChoixCours->OnClick = [this](int i) { ArbreChoixCoursMouseDown(i); };
-    c_.ArbreChoixImagiciel->OnClick = [this](int i) { ArbreChoixImagicielMouseDown(i); };
-    c_.ArbreParTheme->OnClick = [this](int i) { ArbreParThemeMouseDown(i); };
-    c_.ArbreAlphabetique->OnClick = [this](int i) { ArbreAlphabetiqueMouseDown(i); };
-
-    c_.zoneTexteEnonce->OnPaint = [this] { ZoneEnoncePaint(); };
-    c_.zoneFigureEnonce->OnPaint = [this] { ZoneFigurePaint(); };
-    c_.ZoneFigureSolution->OnPaint = [this] { ZoneFigureSolutionPaint(); };
-    c_.ZoneFigureImagiciel->OnPaint = [this] { ZoneFigureImagicielPaint(); };
-    c_.ZoneTexteSolution->OnPaint = [this] { ZoneTexteSolutionPaint(); };
-    c_.ZoneTexteCours->OnPaint = [this] { ZoneTexteCoursPaint(); };
-    c_.ZoneFigureAccueil->OnPaint = [this] { ZoneFigureAccueilPaint(); };
-    c_.ZoneTexteImagiciel->OnPaint = [this] { ZoneTexteImagicielPaint(); };
-    c_.ZoneOutilsDessin->OnPaint = [this] { ZoneOutilsDessinPaint(); };
-
-    c_.zoneTexteEnonce->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneEnonceReponseMouseDown(x, y); };
-    c_.zoneTexteEnonce->OnMouseMove = [this](int x, int y) { zoneTexteEnonceMouseMove(x, y); };
-    c_.ZoneTexteCours->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneTexteCoursMouseDown(x, y); };
-    c_.ZoneTexteCours->OnMouseMove = [this](int x, int y) { ZoneTexteCoursMouseMove(x, y); };
-    c_.ZoneTexteCours->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneTexteCoursMouseUp(x, y); };
-    c_.ZoneTexteSolution->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneTexteSolutionMouseDown(x, y); };
-    c_.ZoneTexteSolution->OnMouseMove = [this](int x, int y) { ZoneTexteSolutionMouseMove(x, y); };
-    c_.ZoneTexteSolution->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneTexteSolutionMouseUp(x, y); };
-    c_.ZoneTexteImagiciel->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneTexteImagicielMouseDown(x, y); };
-    c_.ZoneTexteImagiciel->OnMouseMove = [this](int x, int y) { ZoneTexteImagicielMouseMove(x, y); };
-    c_.ZoneTexteImagiciel->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneTexteImagicielMouseUp(x, y); };
-
-    c_.zoneFigureEnonce->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneFigureEnonceMouseDown(x, y); };
-    c_.zoneFigureEnonce->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneFigureEnonceMouseUp(x, y); };
-    c_.zoneFigureEnonce->OnMouseMove = [this](int x, int y) { ZoneFigureEnonceMouseMove(x, y); };
-    c_.ZoneFigureImagiciel->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneFigureImagicielMouseDown(x, y); };
-    c_.ZoneFigureImagiciel->OnMouseUp = [this](BoutonSouris, int x, int y) { ZoneFigureImagicielMouseUp(x, y); };
-    c_.ZoneFigureImagiciel->OnMouseMove = [this](int x, int y) { ZoneFigureImagicielMouseMove(x, y); };
-    c_.ZoneOutilsDessin->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneOutilsDessinMouseDown(x, y); };
-    c_.ZoneOutilsDessin->OnMouseMove = [this](int x, int y) { ZoneOutilsDessinMouseMove(x, y); };
-    c_.ZoneFigureAccueil->OnMouseDown = [this](BoutonSouris, int x, int y) { ZoneFigureAccueilMouseDown(x, y); };
-    c_.ZoneFigureAccueil->OnMouseMove = [this](int x, int y) { ZoneFigureAccueilMouseMove(x, y); };
-
-    c_.PageControle->OnChange = [this] { PageControleChange(); };
-    c_.PageControle->OnDrawTab = [this](Canevas& canevas, int index, const TRect& rect, bool) {
-        PageControleDrawTab(canevas, index, rect);
+    using F = TfenetrePrincipale;
+    const auto lier = [this](auto gestionnaire) {
+        return garder([this, gestionnaire](auto... arguments) { (this->*gestionnaire)(arguments...); });
     };
-    c_.Timer->OnTimer = [this] { TimerTimer(); };
-    c_.TimerAnimationAccueil->OnTimer = [this] { TimerAnimationAccueilTimer(); };
+    // The paint boxes answer every mouse button alike.
+    const auto lierBouton = [this](void (F::*gestionnaire)(int, int)) {
+        return garder([this, gestionnaire](BoutonSouris, int x, int y) { (this->*gestionnaire)(x, y); });
+    };
+
+    c_.Edit1->OnKeyDown = lier(&F::Edit1KeyDown);
+    c_.Edit2->OnKeyDown = lier(&F::Edit2KeyDown);
+    c_.Edit3->OnKeyDown = lier(&F::Edit3KeyDown);
+    c_.ArbreChoixExercice->OnKeyDown = lier(&F::ArbreChoixExerciceKeyDown);
+
+    c_.ArbreChoixExercice->OnClick = lier(&F::ArbreChoixExerciceMouseDown);
+    c_.ArbreChoixCours->OnClick = lier(&F::ArbreChoixCoursMouseDown);
+    c_.ArbreChoixImagiciel->OnClick = lier(&F::ArbreChoixImagicielMouseDown);
+    c_.ArbreParTheme->OnClick = lier(&F::ArbreParThemeMouseDown);
+    c_.ArbreAlphabetique->OnClick = lier(&F::ArbreAlphabetiqueMouseDown);
+
+    c_.zoneTexteEnonce->OnPaint = lier(&F::ZoneEnoncePaint);
+    c_.zoneFigureEnonce->OnPaint = lier(&F::ZoneFigurePaint);
+    c_.ZoneFigureSolution->OnPaint = lier(&F::ZoneFigureSolutionPaint);
+    c_.ZoneFigureImagiciel->OnPaint = lier(&F::ZoneFigureImagicielPaint);
+    c_.ZoneTexteSolution->OnPaint = lier(&F::ZoneTexteSolutionPaint);
+    c_.ZoneTexteCours->OnPaint = lier(&F::ZoneTexteCoursPaint);
+    c_.ZoneFigureAccueil->OnPaint = lier(&F::ZoneFigureAccueilPaint);
+    c_.ZoneTexteImagiciel->OnPaint = lier(&F::ZoneTexteImagicielPaint);
+    c_.ZoneOutilsDessin->OnPaint = lier(&F::ZoneOutilsDessinPaint);
+
+    c_.zoneTexteEnonce->OnMouseDown = lierBouton(&F::ZoneEnonceReponseMouseDown);
+    c_.zoneTexteEnonce->OnMouseMove = lier(&F::zoneTexteEnonceMouseMove);
+    c_.ZoneTexteCours->OnMouseDown = lierBouton(&F::ZoneTexteCoursMouseDown);
+    c_.ZoneTexteCours->OnMouseMove = lier(&F::ZoneTexteCoursMouseMove);
+    c_.ZoneTexteCours->OnMouseUp = lierBouton(&F::ZoneTexteCoursMouseUp);
+    c_.ZoneTexteSolution->OnMouseDown = lierBouton(&F::ZoneTexteSolutionMouseDown);
+    c_.ZoneTexteSolution->OnMouseMove = lier(&F::ZoneTexteSolutionMouseMove);
+    c_.ZoneTexteSolution->OnMouseUp = lierBouton(&F::ZoneTexteSolutionMouseUp);
+    c_.ZoneTexteImagiciel->OnMouseDown = lierBouton(&F::ZoneTexteImagicielMouseDown);
+    c_.ZoneTexteImagiciel->OnMouseMove = lier(&F::ZoneTexteImagicielMouseMove);
+    c_.ZoneTexteImagiciel->OnMouseUp = lierBouton(&F::ZoneTexteImagicielMouseUp);
+
+    c_.zoneFigureEnonce->OnMouseDown = lierBouton(&F::ZoneFigureEnonceMouseDown);
+    c_.zoneFigureEnonce->OnMouseUp = lierBouton(&F::ZoneFigureEnonceMouseUp);
+    c_.zoneFigureEnonce->OnMouseMove = lier(&F::ZoneFigureEnonceMouseMove);
+    c_.ZoneFigureImagiciel->OnMouseDown = lierBouton(&F::ZoneFigureImagicielMouseDown);
+    c_.ZoneFigureImagiciel->OnMouseUp = lierBouton(&F::ZoneFigureImagicielMouseUp);
+    c_.ZoneFigureImagiciel->OnMouseMove = lier(&F::ZoneFigureImagicielMouseMove);
+    c_.ZoneOutilsDessin->OnMouseDown = lierBouton(&F::ZoneOutilsDessinMouseDown);
+    c_.ZoneOutilsDessin->OnMouseMove = lier(&F::ZoneOutilsDessinMouseMove);
+    c_.ZoneFigureAccueil->OnMouseDown = lierBouton(&F::ZoneFigureAccueilMouseDown);
+    c_.ZoneFigureAccueil->OnMouseMove = lier(&F::ZoneFigureAccueilMouseMove);
+
+    c_.PageControle->OnChange = lier(&F::PageControleChange);
+    c_.PageControle->OnDrawTab = garder([this](Canevas& canevas, int index, const TRect& rect, bool) {
+        PageControleDrawTab(canevas, index, rect);
+    });
+    c_.Timer->OnTimer = lier(&F::TimerTimer);
+    c_.TimerAnimationAccueil->OnTimer = lier(&F::TimerAnimationAccueilTimer);
 }
 
 void TfenetrePrincipale::FormCreate()
@@ -159,6 +168,7 @@ void TfenetrePrincipale::initialiserFenetre()
     d_.surfaceCours = surfaceCours_.get();
     d_.surfaceImagiciel = surfaceImagiciel_.get();
     d_.surfaceAccueil = surfaceAccueil_.get();
+    ouverte_ = true;
 
     // The boxes the program asks to be double-buffered need nothing: every widget paints through
     // a back buffer here.
@@ -352,7 +362,8 @@ bool TfenetrePrincipale::FormCloseQuery()
 
 void TfenetrePrincipale::FormClose()
 {
-    // The welcome screen stays: it is shown, and may still be animated, while the window closes.
+    ouverte_ = false;
+    // The welcome screen's surface stays with the window: it is what the window shows as it goes.
     for (auto* surface : {&surfaceFigureEnonce_, &surfaceFigureSolution_, &surfaceEnonce_, &surfaceSolution_,
                           &surfaceCours_, &surfaceImagiciel_, &surfaceFigureImagiciel_})
         libererFigure(*surface);

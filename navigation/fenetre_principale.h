@@ -132,6 +132,17 @@ public:
     // Closes the window; the shell sets it. Closing asks FormCloseQuery first.
     std::function<void()> fermer;
 
+    // What one of the window's events calls: the action, while the window is open, from the
+    // creation of its surfaces to their freeing. A closing window may still hear the pupil's
+    // clicks and keys; they must not reach the pages whose surfaces are gone.
+    template <class Action>
+    auto garder(Action action)
+    {
+        return [this, action](auto&&... arguments) {
+            if (ouverte_) action(arguments...);
+        };
+    }
+
     // Set-up and closing.
     void FormCreate();
     void initialiserFenetre();
@@ -225,6 +236,8 @@ private:
     // Quit, Enter, or -1.
     int survolerAccueil(int x, int y);
     void lierEvenements();
+    // On the page shown, the focus goes to what the pupil does next there.
+    void focaliserPageActive();
     void remplirArbres();
     void copierDansDonnees();
     // A click on a tree acts on the selected leaf under the mouse only.
@@ -237,6 +250,7 @@ private:
 
     TcomposantsFenetre c_;
     TdonneesCommunes& d_;
+    bool ouverte_ = false;
     // The eight surfaces, in the order they are created; the shared record holds their addresses.
     std::unique_ptr<Tfigure> surfaceFigureEnonce_, surfaceFigureSolution_, surfaceEnonce_,
         surfaceSolution_, surfaceFigureImagiciel_, surfaceCours_, surfaceImagiciel_, surfaceAccueil_;

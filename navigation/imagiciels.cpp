@@ -120,6 +120,7 @@ void lancerImagiciel(TdonneesCommunes& d)
         repeindreImagiciel(d);
     else
         d.PageControle->setActivePage(d.PageImagiciel);
+    d.BoutonAvancer->SetFocus();
     d.ArbreChoixImagiciel->Select(d.imagiciel - 1500);
     d.PageControle->Repaint();
 }
@@ -131,6 +132,7 @@ void allerImagiciel(TdonneesCommunes& d, int code)
         lancerImagiciel(d);
     } else {
         d.PageControle->setActivePage(d.PageImagiciel);
+        d.BoutonAvancer->SetFocus();
     }
 }
 
@@ -159,6 +161,8 @@ void deroulerEtapeImagiciel(TdonneesCommunes& d)
     }
     d.BoutonAvancer->setEnabled(s < n);
     d.BoutonReculer->setEnabled(s >= 2);
+    // Enter goes on to the next step, whichever button took the click.
+    d.BoutonAvancer->SetFocus();
 }
 
 void etapeSuivanteImagiciel(TdonneesCommunes& d)

@@ -395,7 +395,9 @@ void FenetreQt::lierBoutons()
 {
     Composants& w = *w_;
     TfenetrePrincipale& f = *fenetre_;
-    const auto lier = [](BoutonQt* b, auto action) { QObject::connect(b, &QPushButton::clicked, b, action); };
+    const auto lier = [&f](BoutonQt* b, auto action) {
+        QObject::connect(b, &QPushButton::clicked, b, [gardee = f.garder(action)] { gardee(); });
+    };
     lier(w.BoutonValider, [&f] { f.BoutonValiderClick(); });
     lier(w.BoutonReessayer, [&f] { f.BoutonReessayerClick(); });
     lier(w.BoutonAide, [&f] { f.BoutonAideClick(); });
@@ -413,10 +415,13 @@ void FenetreQt::lierBoutons()
                               w.boutonQuitterImagiciel, w.BoutonQuitterIndex})
         lier(quitter, [&f] { f.BoutonQuitterPageControleClick(); });
     // The score summary opens as the button goes down, so that the same press can close it.
-    QObject::connect(w.BoutonBilan, &QPushButton::pressed, w.BoutonBilan, [&f] { f.BoutonBilanMouseDown(); });
-    QObject::connect(w.PageControle, &QTabWidget::currentChanged, w.PageControle, [this, &f](int) {
+    QObject::connect(w.BoutonBilan, &QPushButton::pressed, w.BoutonBilan,
+                     f.garder([&f] { f.BoutonBilanMouseDown(); }));
+    const auto entrerMenu = f.garder([this, &f] {
         if (w_->PageControle->currentWidget() == w_->PageMenu) f.PageMenuEnter();
     });
+    QObject::connect(w.PageControle, &QTabWidget::currentChanged, w.PageControle,
+                     [entrerMenu](int) { entrerMenu(); });
 }
 
 void FenetreQt::disposer()
@@ -512,7 +517,7 @@ bool FenetreQt::eventFilter(QObject* objet, QEvent* evenement)
     if (objet == w_->ZoneFigureAccueil) {
         if (evenement->type() == QEvent::Enter) {
             const QPointF p = static_cast<QEnterEvent*>(evenement)->position();
-            fenetre_->ZoneFigureAccueilMouseMove(static_cast<int>(p.x()), static_cast<int>(p.y()));
+            w_->ZoneFigureAccueil->OnMouseMove(static_cast<int>(p.x()), static_cast<int>(p.y()));
         }
         return false;
     }

@@ -3,10 +3,26 @@
 #include <QPainter>
 #include <QPen>
 
+#include "platform/qt/clavier_qt.h"
+
 BoutonQt::BoutonQt(QWidget* parent) : ControleQt(parent)
 {
     // Outside a dialog Qt leaves Return to the parent: the button takes it itself.
     setAutoDefault(true);
+}
+
+void BoutonQt::keyPressEvent(QKeyEvent* evenement)
+{
+    if (entreeRepetee(*evenement))
+        evenement->accept();
+    else
+        ControleQt::keyPressEvent(evenement);
+}
+
+void BoutonQt::keyReleaseEvent(QKeyEvent* evenement)
+{
+    noterRelachement(*evenement);
+    ControleQt::keyReleaseEvent(evenement);
 }
 
 void BoutonQt::paintEvent(QPaintEvent* evenement)

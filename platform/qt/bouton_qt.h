@@ -1,6 +1,7 @@
 #pragma once
 // A push button as the program's platform has it: Return and Enter press the button that has the
-// focus, as Space does, and that button shows it with a dotted frame inside its edge.
+// focus, as Space does, once however long they are held, and that button shows it with a dotted
+// frame inside its edge.
 
 #include "platform/qt/controle_qt.h"
 
@@ -9,6 +10,8 @@ public:
     explicit BoutonQt(QWidget* parent = nullptr);
 
 protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void keyReleaseEvent(QKeyEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
     bool focusNextPrevChild(bool suivant) override;
 };

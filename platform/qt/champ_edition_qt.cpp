@@ -6,7 +6,13 @@
 
 void ChampEditionQt::keyPressEvent(QKeyEvent* evenement)
 {
-    const int touche = toucheVirtuelle(evenement->key());
+    const int touche = entreeRepetee(*evenement) ? 0 : toucheVirtuelle(evenement->key());
     if (touche != 0 && OnKeyDown) OnKeyDown(touche);
     QLineEdit::keyPressEvent(evenement);
+}
+
+void ChampEditionQt::keyReleaseEvent(QKeyEvent* evenement)
+{
+    noterRelachement(*evenement);
+    QLineEdit::keyReleaseEvent(evenement);
 }

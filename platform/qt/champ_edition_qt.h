@@ -19,4 +19,5 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;
+    void keyReleaseEvent(QKeyEvent* evenement) override;
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/figure/dossier_programme.h"
@@ -202,6 +204,59 @@ TEST(FenetrePrincipale, fermerLaFenetreFermeDAbordLaFenetreDInformation)
     t.f->fermer();
     EXPECT_FALSE(infoAffichee);
     EXPECT_TRUE(t.fermee);
+}
+
+TEST(FenetrePrincipale, laFenetreQuiSeFermeNEntendPlusRien)
+{
+    FenetreDeTest t;
+    t.ZoneFigureAccueil.deplacer(750, 550);
+    t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 750, 550);
+    ASSERT_TRUE(t.fermee);
+    const int repeints = t.BoiteAccueil.nbRepaint;
+
+    // What the pupil may still send while the window goes. A tree acts on its second click.
+    const auto deuxClics = [](ArbreEnregistre& arbre, int index) {
+        arbre.cliquer(index);
+        arbre.cliquer(index);
+    };
+    ZoneDessinEnregistree* zones[] = {&t.ZoneFigureAccueil, &t.zoneFigureEnonce, &t.zoneTexteEnonce, &t.ZoneTexteCours,
+                                      &t.zones[0], &t.zones[1], &t.zones[2], &t.zones[3], &t.zones[4]};
+    const std::pair<const char*, std::function<void()>> evenements[] = {
+        {"Enter", [&] { t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 400, 500); }},
+        {"tab", [&] { t.PageControle.choisirOnglet(t.PageVocabulaire); }},
+        {"Abscisse", [&] { deuxClics(t.ArbreAlphabetique, 1); }},
+        {"Proportionnalité", [&] { deuxClics(t.ArbreParTheme, 2); }},
+        {"course page", [&] { deuxClics(t.ArbreChoixCours, 2); }},
+        {"exercise", [&] { deuxClics(t.ArbreChoixExercice, 2); }},
+        {"animation", [&] { deuxClics(t.ArbreChoixImagiciel, 8); }},
+        {"keys", [&] {
+             for (ChampEditionEnregistre* champ : {&t.Edit1, &t.Edit2, &t.Edit3}) champ->taper(VK_RETURN);
+             t.ArbreChoixExercice.taper(VK_DOWN);
+         }},
+        {"mouse and paint", [&] {
+             for (ZoneDessinEnregistree* zone : zones) {
+                 zone->appuyer(BoutonSouris::gauche, 20, 20);
+                 zone->deplacer(30, 30);
+                 zone->relacher(BoutonSouris::gauche, 30, 30);
+                 zone->peindre();
+             }
+         }},
+        {"timers", [&] {
+             t.Timer.setEnabled(true);
+             t.Timer.declencher();
+             t.TimerAnimationAccueil.declencher();
+         }},
+    };
+    for (const auto& [nom, envoyer] : evenements) {
+        envoyer();
+        EXPECT_TRUE(t.BoiteAccueil.Visible()) << nom;
+        EXPECT_FALSE(t.PageControle.Visible()) << nom;
+        EXPECT_FALSE(infoAffichee) << nom;
+        EXPECT_EQ(t.d.pageCours, 0) << nom;
+        EXPECT_EQ(t.d.imagiciel, 0) << nom;
+        EXPECT_FALSE(t.d.exerciceEnCours) << nom;
+        EXPECT_EQ(t.BoiteAccueil.nbRepaint, repeints) << nom;
+    }
 }
 
 TEST(FenetrePrincipale, unArbreNAgitQueSurLaFeuilleDejaChoisie)

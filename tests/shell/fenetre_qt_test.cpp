@@ -12,9 +12,11 @@
 #include "exercise/chapitres_exercice.h"
 #include "exercise/cycle_exercice.h"
 #include "navigation/imagiciels.h"
+#include "platform/qt/arbre_qt.h"
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
 #include "shell/illustrations.h"
+#include "tests/platform/qt/touche_tenue.h"
 
 namespace {
 
@@ -100,6 +102,9 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(f.fenetre.isVisible());
+    // The buttons of the closed window no longer reach its pages.
+    for (QPushButton* bouton : f.fenetre.findChildren<QPushButton*>()) bouton->click();
+    EXPECT_FALSE(f.pages->isVisibleTo(&f.fenetre));
 }
 
 TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
@@ -140,6 +145,28 @@ TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
     EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
 }
 
+TEST(FenetreQt, uneEntreeTenueApresUneMauvaiseReponseNeCouteQuUnEssai)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    TdonneesCommunes& d = *donneesCommunes;
+    lancerExercice(d, 2);
+    auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
+    auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
+    ASSERT_TRUE(champ->hasFocus());
+
+    QTest::keyClicks(champ, "11");
+    tenirTouche(Qt::Key_Return, 4);
+    EXPECT_EQ(d.nbEssais, 2);
+    EXPECT_TRUE(reessayer->hasFocus());
+    // Held on Réessayer, Enter reopens the field and leaves the answer there.
+    tenirTouche(Qt::Key_Enter, 4, Qt::KeypadModifier);
+    EXPECT_EQ(d.nbEssais, 2);
+    EXPECT_TRUE(champ->hasFocus());
+    EXPECT_FALSE(champ->isReadOnly());
+}
+
 TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
 {
     FenetreOuverte f;
@@ -151,6 +178,63 @@ TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
     suite->setFocus();
     for (int i = 0; i < 8; ++i) taper(Qt::Key_Return);
     EXPECT_FALSE(suite->isEnabled()) << "Enter never pressed Retour beside it";
+}
+
+TEST(FenetreQt, unImagicielPasAPasGardeLeFocusSurSuite)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    TdonneesCommunes& d = *donneesCommunes;
+    auto* arbre = f.fenetre.findChild<ArbreQt*>("ArbreChoixImagiciel");
+    arbre->Expand(5, false);
+    // "Médiatrice et milieu": the first click selects it, the second starts it.
+    const QPoint mediatrice = arbre->visualItemRect(arbre->element(7)).center();
+    QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, mediatrice);
+    QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, mediatrice);
+    ASSERT_EQ(d.imagiciel, 1507);
+    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonAvancer");
+    EXPECT_TRUE(suite->hasFocus());
+
+    taper(Qt::Key_Return);
+    EXPECT_EQ(d.etapeImagiciel, 2);
+    QTest::mouseClick(f.fenetre.findChild<QPushButton*>("BoutonReculer"), Qt::LeftButton);
+    EXPECT_EQ(d.etapeImagiciel, 1);
+    EXPECT_TRUE(suite->hasFocus()) << "Enter goes forward after a step back";
+
+    QTabBar* onglets = f.pages->tabBar();
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(0).center());
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(3).center());
+    EXPECT_TRUE(suite->hasFocus());
+}
+
+TEST(FenetreQt, uneQuestionRegleeRendLeFocusASuiteDeQuelqueFaconQuOnYRevienne)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    TdonneesCommunes& d = *donneesCommunes;
+    lancerExercice(d, 2);
+    QTest::keyClicks(f.fenetre.findChild<QLineEdit*>("Edit1"), "12");
+    taper(Qt::Key_Return);
+    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonSuite");
+    // Shown disabled during the buttons' delay, Suite takes the focus once usable.
+    suite->setEnabled(false);
+    f.fenetre.fenetre().TimerTimer();
+    EXPECT_TRUE(suite->hasFocus());
+
+    QTest::mouseClick(f.fenetre.findChild<QPushButton*>("BoutonQuitterExo"), Qt::LeftButton);
+    ASSERT_TRUE(f.accueil->isVisible());
+    const QPoint entree(360, 480);
+    QTest::mouseMove(f.accueil, entree);
+    QTest::mouseClick(f.accueil, Qt::LeftButton, {}, entree);
+    EXPECT_TRUE(suite->hasFocus()) << "back through the welcome screen";
+
+    QTabBar* onglets = f.pages->tabBar();
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(1).center());
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(2).center());
+    EXPECT_TRUE(suite->hasFocus()) << "back by the tab";
+    taper(Qt::Key_Return);
+    EXPECT_EQ(d.numeroQuestion, 2);
 }
 
 TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
