@@ -182,13 +182,13 @@ void gererSouris(Tfigure& figure, int px, int py, int phase)
     if (phase == sourisRelachee) terminerGlissement(figure);
     if (figure.sourisInactive) return;
     if (figure.indiceDiagramme != 0) {
-        Tobjet* o = objetDIndice(figure, figure.indiceDiagramme);
+        Tobjet* o = objetAModifier(figure, figure.indiceDiagramme);
         if (o && std::holds_alternative<Tdiagramme>(o->donnees))
             gererDiagramme(figure, *o, px, py, phase);
         return;
     }
     if (figure.indiceDamier != 0) {
-        Tobjet* o = objetDIndice(figure, figure.indiceDamier);
+        Tobjet* o = objetAModifier(figure, figure.indiceDamier);
         if (o && std::holds_alternative<Tdamier>(o->donnees))
             gererDamier(figure, o->donneesDe<Tdamier>(), px, py, phase);
         return;
