@@ -48,7 +48,7 @@ std::vector<bool> visibilites(const Tfigure& f)
 void retablirVisibilites(Tfigure& f, const std::vector<bool>& v)
 {
     for (int i = 1; i <= f.nbObjets && i <= static_cast<int>(v.size()); ++i)
-        f.objets[i]->visible = v[static_cast<std::size_t>(i - 1)];
+        objetAModifier(f, i)->visible = v[static_cast<std::size_t>(i - 1)];
 }
 
 void preparerImagiciel(TdonneesCommunes& d)
