@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/figure/objets_par_nom.h"
+#include "engine/figure/souris.h"
 #include "engine/text/textes_numerotes.h"
 #include "navigation/imagiciels_construire.h"
 #include "navigation/imagiciels_etapes.h"
@@ -136,6 +137,8 @@ void allerImagiciel(TdonneesCommunes& d, int code)
 
 void deroulerEtapeImagiciel(TdonneesCommunes& d)
 {
+    // A point held across the change would go on following the mouse where it is fixed.
+    terminerGlissement(*d.surfaceFigureImagiciel);
     const int s = d.etapeImagiciel, n = d.nbEtapesImagiciel;
     if (const TimagicielEtapes* a = etapesImagiciel(d.imagiciel);
         a && s >= 1 && s <= static_cast<int>(a->etapes.size())) {

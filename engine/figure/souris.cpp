@@ -149,7 +149,8 @@ void montrerCurseurSousSouris(Tfigure& figure, int px, int py)
     montrerCurseur(figure, curseur);
 }
 
-// The drag's layers go with it, and one full paint puts everything back in its order.
+} // namespace
+
 void terminerGlissement(Tfigure& figure)
 {
     figure.objetSaisi = 0;
@@ -157,8 +158,6 @@ void terminerGlissement(Tfigure& figure)
     figure.glissement.reset();
     repeindreFigure(figure);
 }
-
-} // namespace
 
 int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
 {

@@ -210,6 +210,25 @@ TEST_F(Imagiciels, GlisserALaSouris)
     EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
 }
 
+// A step changed from the keyboard while a point is held lets go of it: it stays where the step
+// puts it, fixed, whatever the mouse does until its release.
+TEST_F(Imagiciels, UnChangementDEtapeLacheLePointTenu)
+{
+    lancer(1508);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    Tfigure& f = *figureImagiciel;
+    const int x = versPixelX(f, 2), y = versPixelY(f, 2);
+    gererSouris(f, x, y, 1);
+    gererSouris(f, x + 27, y + 27, 3);
+    etapePrecedenteImagiciel(d);
+    EXPECT_EQ(f.objetSaisi, 0);
+    EXPECT_EQ(f.glissement, nullptr);
+    gererSouris(f, x + 54, y, 3);
+    gererSouris(f, x + 54, y, 2);
+    EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
+    EXPECT_DOUBLE_EQ(ordonnee(f, "A"), 2);
+}
+
 // The triangle has no third vertex when one side is longer than the two others together; the
 // length AB shows as it is, half units included.
 TEST_F(Imagiciels, TriangleImpossible)
