@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <sstream>
 
 #include "engine/figure/objets_par_nom.h"
@@ -246,6 +248,35 @@ TEST_F(Imagiciels, TriangleImpossible)
         EXPECT_EQ(!estIndefini(*figureImagiciel, "C"), c.existe) << c.xB;
         EXPECT_EQ(!estIndefini(*figureImagiciel, "[AC]"), c.existe) << c.xB;
         EXPECT_EQ(objetNomme(*figureImagiciel, "K2")->point->etiquette, c.longueur) << c.xB;
+    }
+}
+
+// Wherever B is dragged, as long as C exists, each arc of the triangle passes through C: on its
+// circle, between its ends going anticlockwise.
+TEST_F(Imagiciels, LesArcsDuTrianglePassentParC)
+{
+    lancer(1510);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    Tfigure& f = *figureImagiciel;
+    const auto depuisDebut = [](const Tarc& a, double x, double y) {
+        const double tour = 2 * std::numbers::pi;
+        const double angle = std::atan2(y - a.y, x - a.x) - std::atan2(a.yP - a.y, a.xP - a.x);
+        return std::fmod(angle + 2 * tour, tour);
+    };
+    for (const double xB : {3.5, 4.0, -2.0}) {  // AB = 7,5, 8 and 2
+        const int y = versPixelY(f, -2);
+        gererSouris(f, versPixelX(f, abscisse(f, "B")), y, 1);
+        gererSouris(f, versPixelX(f, xB), y, 3);
+        gererSouris(f, versPixelX(f, xB), y, 2);
+        ASSERT_DOUBLE_EQ(abscisse(f, "B"), xB);
+        const double xC = abscisse(f, "C"), yC = ordonnee(f, "C");
+        for (const char* nom : {"arc1", "arc2"}) {
+            const Tobjet& o = *objetNomme(f, nom);
+            const Tarc& a = o.donneesDe<Tarc>();
+            EXPECT_FALSE(o.indefini) << nom << " " << xB;
+            EXPECT_NEAR(std::hypot(xC - a.x, yC - a.y), a.rayon, 1e-9) << nom << " " << xB;
+            EXPECT_LT(depuisDebut(a, xC, yC), depuisDebut(a, a.xQ, a.yQ)) << nom << " " << xB;
+        }
     }
 }
 
