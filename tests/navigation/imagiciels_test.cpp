@@ -264,11 +264,7 @@ TEST_F(Imagiciels, LesArcsDuTrianglePassentParC)
         return std::fmod(angle + 2 * tour, tour);
     };
     for (const double xB : {3.5, 4.0, -2.0}) {  // AB = 7,5, 8 and 2
-        const int y = versPixelY(f, -2);
-        gererSouris(f, versPixelX(f, abscisse(f, "B")), y, 1);
-        gererSouris(f, versPixelX(f, xB), y, 3);
-        gererSouris(f, versPixelX(f, xB), y, 2);
-        ASSERT_DOUBLE_EQ(abscisse(f, "B"), xB);
+        placerPoint(f, "B", xB, -2);
         const double xC = abscisse(f, "C"), yC = ordonnee(f, "C");
         for (const char* nom : {"arc1", "arc2"}) {
             const Tobjet& o = *objetNomme(f, nom);
