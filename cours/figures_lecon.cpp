@@ -442,7 +442,7 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
         const int avant = figure.nbObjets;
         statement.creer(figure, s);
-        Tobjet* dernier = figure.nbObjets > avant ? objetDIndice(figure, figure.nbObjets) : nullptr;
+        Tobjet* dernier = figure.nbObjets > avant ? objetAModifier(figure, figure.nbObjets) : nullptr;
         // "invisible" hides what the statement made last: a construction line, a circle that
         // only gives an intersection, a point that only places others; "sans-nom" takes a
         // point's label away.

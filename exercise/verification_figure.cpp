@@ -22,7 +22,7 @@ struct TligneMessage {
 Tobjet* objetDeGenre(TdonneesCommunes& donnees, int indice, TgenreObjet genre)
 {
     if (!donnees.surfaceFigureEnonce) return nullptr;
-    Tobjet* o = objetDIndice(*donnees.surfaceFigureEnonce, indice);
+    Tobjet* o = objetAModifier(*donnees.surfaceFigureEnonce, indice);
     return o && o->genre == genre ? o : nullptr;
 }
 

@@ -345,7 +345,7 @@ struct Tsouris {
     void appuyerSurObjet(std::uint8_t a, std::uint8_t b)
     {
         int px = 0, py = 0;
-        if (const Tobjet* d = objetDIndice(std::as_const(f), f.indiceDiagramme)) {
+        if (const Tobjet* d = objetDIndice(f, f.indiceDiagramme)) {
             const Tdiagramme& g = d->donneesDe<Tdiagramme>();
             const auto k = static_cast<std::size_t>(a % std::max(g.nbCategories, 1) + 1);
             px = static_cast<int>(std::lround(g.pointsX[k]));
@@ -391,7 +391,7 @@ struct Tsouris {
         }
         gererSouris(f, x = px, y = py, sourisRelachee);
         verifier(f.objetSaisi == 0 && !f.glissement);
-        if (const Tobjet* d = objetDIndice(std::as_const(f), f.indiceDiagramme))
+        if (const Tobjet* d = objetDIndice(f, f.indiceDiagramme))
             verifier(d->donneesDe<Tdiagramme>().barreSaisie == 0);
         if (!glisse) return;
         zone.peindre();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/figure/objets_par_nom.h"
+#include "engine/figure/souris.h"
 #include "engine/text/textes_numerotes.h"
 #include "navigation/imagiciels_construire.h"
 #include "navigation/imagiciels_etapes.h"
@@ -48,7 +49,7 @@ std::vector<bool> visibilites(const Tfigure& f)
 void retablirVisibilites(Tfigure& f, const std::vector<bool>& v)
 {
     for (int i = 1; i <= f.nbObjets && i <= static_cast<int>(v.size()); ++i)
-        f.objets[i]->visible = v[static_cast<std::size_t>(i - 1)];
+        objetAModifier(f, i)->visible = v[static_cast<std::size_t>(i - 1)];
 }
 
 void preparerImagiciel(TdonneesCommunes& d)
@@ -138,6 +139,8 @@ void allerImagiciel(TdonneesCommunes& d, int code)
 
 void deroulerEtapeImagiciel(TdonneesCommunes& d)
 {
+    // A point held across the change would go on following the mouse where it is fixed.
+    terminerGlissement(*d.surfaceFigureImagiciel);
     const int s = d.etapeImagiciel, n = d.nbEtapesImagiciel;
     if (const TimagicielEtapes* a = etapesImagiciel(d.imagiciel);
         a && s >= 1 && s <= static_cast<int>(a->etapes.size())) {

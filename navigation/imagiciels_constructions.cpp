@@ -213,8 +213,8 @@ void preparerImagicielBissectrice(TdonneesCommunes& d)
 }
 
 // The triangle ABC from AB = 6, AC = 5 and BC = 3: B slides along its guide by half units, and
-// C, where the two arcs meet, has no place when AB <= 2 or AB >= 8. The lengths AB show their
-// half units.
+// C, where the two circles meet, has no place when AB < 2 or AB > 8. The arcs are drawn about C,
+// so that they meet there wherever B stands, and go with it. The lengths AB show their half units.
 void preparerImagicielTriangle(TdonneesCommunes& d)
 {
     preparerConstruction(d, "Construction d'un triangle connaissant les trois côtés", 6);
@@ -234,10 +234,11 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     reporterLongueur(f, "P3", "B", "A", "r0", "r3", 0, 0, noirImagiciel);
     creerCercle(f, "cA", "A", "P5", noirImagiciel, 1, 1);
     creerCercle(f, "cB", "B", "P3", noirImagiciel, 1, 1);
-    creerImageRotation(f, "A2", "A", "P5", 12, 0, 0, noirImagiciel);
-    creerImageRotation(f, "A3", "A", "P5", 48, 0, 0, noirImagiciel);
-    creerImageRotation(f, "B2", "B", "P3", -80, 0, 0, noirImagiciel);
-    creerImageRotation(f, "B3", "B", "P3", -35, 0, 0, noirImagiciel);
+    creerIntersectionCercles(f, "C", "cA", "cB", 0.3, 0.3, noirImagiciel);
+    creerImageRotation(f, "A2", "A", "C", -18, 0, 0, noirImagiciel);
+    creerImageRotation(f, "A3", "A", "C", 18, 0, 0, noirImagiciel);
+    creerImageRotation(f, "B2", "B", "C", -22, 0, 0, noirImagiciel);
+    creerImageRotation(f, "B3", "B", "C", 22, 0, 0, noirImagiciel);
     cacherObjets(f, "P5 P3 cA cB A2 A3 B2 B3");
     creerArcCercle(f, "arc1", "A", "A2", "A3", rougeImagiciel, 1, 1);
     creerArcCercle(f, "arc2", "B", "B2", "B3", rougeImagiciel, 1, 1);
@@ -245,7 +246,6 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerSegment(f, "B", "B3", vert, 1, 1);
     creerCoteLongueur(f, "I", "A", "A3", 0, -0.8, 0, vert);
     creerCoteLongueur(f, "J", "B", "B3", 0, 0.3, 0, vert);
-    creerIntersectionCercles(f, "C", "cA", "cB", 0.3, 0.3, noirImagiciel);
     creerSegment(f, "A", "C", noirImagiciel, 1, 2);
     creerSegment(f, "B", "C", noirImagiciel, 1, 2);
     creerCoteLongueur(f, "K2", "A", "B", 1, 0, -1.2, noirImagiciel);

@@ -33,7 +33,7 @@ void preparerConstruction(TdonneesCommunes& d, const char* titre, int nbEtapes)
 void cacherTextesEtapes(TdonneesCommunes& d)
 {
     Tfigure& surface = *d.surfaceImagiciel;
-    for (int i = 2; i < surface.nbObjets; ++i) surface.objets[i]->visible = false;
+    for (int i = 2; i < surface.nbObjets; ++i) objetAModifier(surface, i)->visible = false;
 }
 
 void creerPointsDepart(TdonneesCommunes& d)

@@ -1,6 +1,5 @@
 #include <array>
 #include <string>
-#include <utility>
 
 #include "engine/figure/cadres.h"
 #include "engine/text/primitives.h"
@@ -162,7 +161,7 @@ void enregistrerZone(const Tcadre& c, TzoneCadre zone, double finTexte)
 
 void dessinerCadre(Tfigure& figure, Canevas& canevas, int i)
 {
-    const Tobjet* o = objetDIndice(std::as_const(figure), i);
+    const Tobjet* o = objetDIndice(figure, i);
     const Tcadre* c = o ? std::get_if<Tcadre>(&o->donnees) : nullptr;
     if (!c || c->style < 1 || c->style > styleCadreMax) return;
     const TstyleCadre& style = stylesCadres[static_cast<std::size_t>(c->style)];

@@ -400,7 +400,7 @@ constexpr auto calculsParGenre = [] {
 
 void recalculerObjet(Tfigure& figure, int i)
 {
-    Tobjet* o = objetACalculer(figure, i);
+    Tobjet* o = objetARecalculer(figure, i);
     if (!o || o->genre >= calculsParGenre.size()) return;
     const auto calculer = calculsParGenre[o->genre];
     if (calculer) o->indefini = !calculer(Tparents{figure, i}, *o);

@@ -11,7 +11,7 @@ Tobjet* ajouterObjet(Tfigure& figure, const std::string& nom, TgenreObjet genre)
     std::unique_ptr<Tobjet>& emplacement = figure.objets[figure.nbObjets + 1];
     if (!creerObjet(nom, genre, emplacement)) return nullptr;
     ++figure.nbObjets;
-    return objetDIndice(figure, figure.nbObjets);
+    return objetAModifier(figure, figure.nbObjets);
 }
 
 void lierParents(const Tfigure& figure, Tobjet& objet, std::initializer_list<std::string> noms)

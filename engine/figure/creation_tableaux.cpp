@@ -29,7 +29,7 @@ std::string prendreItem(std::string& reste, char separateur, bool dernier)
 
 Ttableau* tableauNomme(Tfigure& figure, const std::string& nom)
 {
-    Tobjet* o = objetNomme(figure, nom);
+    Tobjet* o = objetNommeAModifier(figure, nom);
     return o ? std::get_if<Ttableau>(&o->donnees) : nullptr;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "engine/base/geometrie.h"
 #include "engine/base/nombres.h"
@@ -62,8 +61,8 @@ bool deplacerPoint(Tfigure& f, Tobjet& o)
     }
     case genrePointSurArc: {
         TpointSurArc& arc = o.donneesDe<TpointSurArc>();
-        const Tobjet* centre = objetDIndice(std::as_const(f), o.parents[0]);
-        const Tobjet* depart = objetDIndice(std::as_const(f), o.parents[1]);
+        const Tobjet* centre = objetDIndice(f, o.parents[0]);
+        const Tobjet* depart = objetDIndice(f, o.parents[1]);
         if (!centre || !centre->point || !depart || !depart->point) return false;
         bool invalide;
         double a = angleSommet(invalide, depart->point->x, depart->point->y, centre->point->x,
@@ -91,8 +90,7 @@ void deplacerOutilSaisi(Tfigure& f, int t)
     Toutil& o = f.outils[static_cast<std::size_t>(t)];
     if (o.partieSaisie == partieCorps)
         for (int k = 1; k <= std::min(f.nbPointsAimantes, nbPointsAimantesMax); ++k) {
-            const Tobjet* aimant =
-                objetDIndice(std::as_const(f), f.pointsAimantes[static_cast<std::size_t>(k)]);
+            const Tobjet* aimant = objetDIndice(f, f.pointsAimantes[static_cast<std::size_t>(k)]);
             if (!aimant || !aimant->point) continue;
             const double cx = f.xSouris - o.decalageSaisieX, cy = f.ySouris - o.decalageSaisieY;
             if (distance(cx, cy, aimant->point->x, aimant->point->y) < distanceAimant) {
@@ -117,7 +115,7 @@ void deplacerSaisie(Tfigure& figure)
         repeindreFigure(figure);
         return;
     }
-    Tobjet* o = objetACalculer(figure, saisi);
+    Tobjet* o = objetARecalculer(figure, saisi);
     if (!o || !o->point || !deplacerPoint(figure, *o)) return;
     recalculerDepuis(figure, saisi);
     repeindreFigure(figure);
@@ -160,8 +158,8 @@ void deplacerOutil(Toutil& o, double x, double y)
 
 void placerOutil(Tfigure& figure, int i, const std::string& nomA, const std::string& nomB)
 {
-    const Tobjet* a = objetNomme(std::as_const(figure), nomA);
-    const Tobjet* b = objetNomme(std::as_const(figure), nomB);
+    const Tobjet* a = objetNomme(figure, nomA);
+    const Tobjet* b = objetNomme(figure, nomB);
     if (i < 1 || i > nbOutilsMax || !a || !a->point || !b || !b->point) return;
     const double dx = b->point->x - a->point->x, dy = b->point->y - a->point->y;
     if (!(norme(dx, dy) >= longueurNulle)) return;

@@ -121,33 +121,33 @@ int indiceObjet(const Tfigure& figure, const std::string& nom)
     return 0;
 }
 
-Tobjet* objetDIndice(Tfigure& figure, int indice)
-{
-    Tobjet* o = objetACalculer(figure, indice);
-    if (o && figure.glissement) oublierCalques(*figure.glissement);
-    return o;
-}
-
-Tobjet* objetACalculer(Tfigure& figure, int indice)
-{
-    if (indice < 1 || indice > figure.nbObjets) return nullptr;
-    return figure.objets[indice].get();
-}
-
 const Tobjet* objetDIndice(const Tfigure& figure, int indice)
 {
     if (indice < 1 || indice > figure.nbObjets) return nullptr;
     return figure.objets[indice].get();
 }
 
-Tobjet* objetNomme(Tfigure& figure, const std::string& nom)
+Tobjet* objetAModifier(Tfigure& figure, int indice)
 {
-    return objetDIndice(figure, indiceObjet(figure, nom));
+    Tobjet* o = objetARecalculer(figure, indice);
+    if (o && figure.glissement) oublierCalques(*figure.glissement);
+    return o;
+}
+
+Tobjet* objetARecalculer(Tfigure& figure, int indice)
+{
+    if (indice < 1 || indice > figure.nbObjets) return nullptr;
+    return figure.objets[indice].get();
 }
 
 const Tobjet* objetNomme(const Tfigure& figure, const std::string& nom)
 {
     return objetDIndice(figure, indiceObjet(figure, nom));
+}
+
+Tobjet* objetNommeAModifier(Tfigure& figure, const std::string& nom)
+{
+    return objetAModifier(figure, indiceObjet(figure, nom));
 }
 
 std::string parametreEnTexte(const Tfigure& figure, int i)

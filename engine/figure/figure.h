@@ -99,17 +99,18 @@ void calculerFenetre(Tfigure& figure);
 
 // Index of the first object bearing exactly the name (at most 120 characters of it); 0 for none.
 int indiceObjet(const Tfigure& figure, const std::string& nom);
-// The object of an index 1..nbObjets; null for any other index. Every change to an object goes
-// through the forms that may change it (creators, setters, placerPoint): they drop the layers a
-// drag painted, which are painted again from the changed figure.
-Tobjet* objetDIndice(Tfigure& figure, int indice);
+// The object of an index 1..nbObjets; null for any other index.
 const Tobjet* objetDIndice(const Tfigure& figure, int indice);
-// For the recompute, the drag step and the painter, which change only what follows from the
-// figure (constructed positions, pixels last drawn): the drag's layers stay.
-Tobjet* objetACalculer(Tfigure& figure, int indice);
-// The first object bearing the name; null for none.
-Tobjet* objetNomme(Tfigure& figure, const std::string& nom);
+// The same object, to change it. Every change goes through this access or the operations built
+// on it (creators, setters, placerPoint): it drops the layers a drag painted, which are painted
+// again from the changed figure.
+Tobjet* objetAModifier(Tfigure& figure, int indice);
+// The same object for the recompute and the drag step, which only put objects where their
+// parents and the mouse place them: what a drag paints at every step over its layers, which stay.
+Tobjet* objetARecalculer(Tfigure& figure, int indice);
+// The first object bearing the name; null for none. The second form is the one to change it.
 const Tobjet* objetNomme(const Tfigure& figure, const std::string& nom);
+Tobjet* objetNommeAModifier(Tfigure& figure, const std::string& nom);
 
 // parametres[i] as text; "0" for an i outside 1..16.
 std::string parametreEnTexte(const Tfigure& figure, int i);

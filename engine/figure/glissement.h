@@ -2,7 +2,7 @@
 // What lasts one drag: the objects that move with the held one, and the still parts of the
 // figure painted once into two layers, so that each step paints only what moves between them.
 // The record lives in the surface from the grab to the release, which drops it whole. Whatever
-// else changes the figure meanwhile drops the layers (objetDIndice): the next paint paints them
+// else changes the figure meanwhile drops the layers (objetAModifier): the next paint paints them
 // again, and takes the objects appended meanwhile into the moving set.
 //
 // Layered paint, in the order of a full paint: the lower layer (background, instruments, grid and

@@ -7,7 +7,7 @@ namespace {
 
 Tpoint* pointNomme(Tfigure& figure, const std::string& nom)
 {
-    Tobjet* o = objetNomme(figure, nom);
+    Tobjet* o = objetNommeAModifier(figure, nom);
     return o && o->point ? &*o->point : nullptr;
 }
 
@@ -21,26 +21,26 @@ const Tpoint* pointNomme(const Tfigure& figure, const std::string& nom)
 
 Tobjet* cacherObjet(Tfigure& figure, const std::string& nom)
 {
-    Tobjet* o = objetNomme(figure, nom);
+    Tobjet* o = objetNommeAModifier(figure, nom);
     if (o) o->visible = false;
     return o;
 }
 
 Tobjet* montrerObjet(Tfigure& figure, const std::string& nom)
 {
-    Tobjet* o = objetNomme(figure, nom);
+    Tobjet* o = objetNommeAModifier(figure, nom);
     if (o) o->visible = true;
     return o;
 }
 
 void rendreFixe(Tfigure& figure, const std::string& nom)
 {
-    if (Tobjet* o = objetNomme(figure, nom)) o->mobile = false;
+    if (Tobjet* o = objetNommeAModifier(figure, nom)) o->mobile = false;
 }
 
 void rendreMobile(Tfigure& figure, const std::string& nom)
 {
-    if (Tobjet* o = objetNomme(figure, nom)) o->mobile = true;
+    if (Tobjet* o = objetNommeAModifier(figure, nom)) o->mobile = true;
 }
 
 bool estIndefini(const Tfigure& figure, const std::string& nom)
@@ -56,22 +56,22 @@ void changerEtiquette(Tfigure& figure, const std::string& nom, const std::string
 
 void changerRemplissage(Tfigure& figure, const std::string& nom, int motif)
 {
-    if (Tobjet* o = objetNomme(figure, nom)) o->remplissage = motif;
+    if (Tobjet* o = objetNommeAModifier(figure, nom)) o->remplissage = motif;
 }
 
 void changerTrait(Tfigure& figure, const std::string& nom, int trait)
 {
-    if (Tobjet* o = objetNomme(figure, nom)) o->trait = trait;
+    if (Tobjet* o = objetNommeAModifier(figure, nom)) o->trait = trait;
 }
 
 void changerCouleur(Tfigure& figure, const std::string& nom, TColor couleur)
 {
-    if (Tobjet* o = objetNomme(figure, nom)) o->couleur = couleur;
+    if (Tobjet* o = objetNommeAModifier(figure, nom)) o->couleur = couleur;
 }
 
 void changerEpaisseur(Tfigure& figure, const std::string& nom, int epaisseur)
 {
-    if (Tobjet* o = objetNomme(figure, nom)) o->epaisseur = epaisseur;
+    if (Tobjet* o = objetNommeAModifier(figure, nom)) o->epaisseur = epaisseur;
 }
 
 void placerEtiquette(Tfigure& figure, const std::string& nom, double dx, double dy)
@@ -109,7 +109,7 @@ double rayonCercle(const Tfigure& figure, const std::string& nom)
 void placerPoint(Tfigure& figure, const std::string& nom, double x, double y)
 {
     const int i = indiceObjet(figure, nom);
-    Tobjet* o = objetDIndice(figure, i);
+    Tobjet* o = objetAModifier(figure, i);
     if (!o || !o->point) return;
     o->point->x = x;
     o->point->y = y;

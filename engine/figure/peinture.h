@@ -68,5 +68,5 @@ void dessinerDamier(const Tfigure& figure, Canevas& canevas);
 // the sectors; the drag handles unless it is locked; with types 4 and 5 the frequency table and
 // the sector diagram.
 void dessinerDiagramme(const Tfigure& figure, Canevas& canevas);
-// Box i, cell by cell.
+// Box i (an object of the surface, as dessinerObjet hands it over), cell by cell.
 void dessinerPave(Tfigure& figure, Canevas& canevas, int i);

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "engine/figure/cadres.h"
 #include "engine/figure/peinture.h"
@@ -226,7 +225,7 @@ TdessinObjet dessinDeClasse(TclasseAffichage classe)
 
 void dessinerObjet(Tfigure& figure, Canevas& canevas, int i)
 {
-    Tobjet* o = objetACalculer(figure, i);
+    const Tobjet* o = objetDIndice(figure, i);
     if (!o || o->indefini || !o->visible) return;
     if (const TdessinObjet dessin = dessinDeClasse(o->classe)) dessin(figure, canevas, i);
     // A shown text leaves the brush as its markup set it.
@@ -236,7 +235,7 @@ void dessinerObjet(Tfigure& figure, Canevas& canevas, int i)
 
 void dessinerPolygonePlein(Tfigure& figure, Canevas& canevas, int i)
 {
-    const Tobjet* o = objetDIndice(std::as_const(figure), i);
+    const Tobjet* o = objetDIndice(figure, i);
     const Tpolygone* p = o ? std::get_if<Tpolygone>(&o->donnees) : nullptr;
     if (!p) return;
     const int n = std::clamp(p->nbSommets, 0, nbSommetsMax);

@@ -50,8 +50,8 @@ void dessinerCellule(Canevas& c, const Tpave& p, int parite)
 // Bottom and back cells first, so that nearer ones cover them; cells alternate their colours.
 void dessinerPave(Tfigure& figure, Canevas& canevas, int i)
 {
-    Tobjet* o = objetACalculer(figure, i);
-    Tpave* p = o ? std::get_if<Tpave>(&o->donnees) : nullptr;
+    // Like the other painters of a class, it keeps in the object the pixels it drew it at.
+    Tpave* p = std::get_if<Tpave>(&figure.objets[i]->donnees);
     if (!p) return;
     for (int y = p->yDebut; y <= p->yFin; ++y)
         for (int z = p->zDebut; z <= p->zFin; ++z)

@@ -149,7 +149,8 @@ void montrerCurseurSousSouris(Tfigure& figure, int px, int py)
     montrerCurseur(figure, curseur);
 }
 
-// The drag's layers go with it, and one full paint puts everything back in its order.
+} // namespace
+
 void terminerGlissement(Tfigure& figure)
 {
     figure.objetSaisi = 0;
@@ -157,8 +158,6 @@ void terminerGlissement(Tfigure& figure)
     figure.glissement.reset();
     repeindreFigure(figure);
 }
-
-} // namespace
 
 int saisirSouris(Tfigure& figure, int px, int py, int& curseur)
 {
@@ -182,13 +181,13 @@ void gererSouris(Tfigure& figure, int px, int py, int phase)
     if (phase == sourisRelachee) terminerGlissement(figure);
     if (figure.sourisInactive) return;
     if (figure.indiceDiagramme != 0) {
-        Tobjet* o = objetDIndice(figure, figure.indiceDiagramme);
+        Tobjet* o = objetAModifier(figure, figure.indiceDiagramme);
         if (o && std::holds_alternative<Tdiagramme>(o->donnees))
             gererDiagramme(figure, *o, px, py, phase);
         return;
     }
     if (figure.indiceDamier != 0) {
-        Tobjet* o = objetDIndice(figure, figure.indiceDamier);
+        Tobjet* o = objetAModifier(figure, figure.indiceDamier);
         if (o && std::holds_alternative<Tdamier>(o->donnees))
             gererDamier(figure, o->donneesDe<Tdamier>(), px, py, phase);
         return;

@@ -16,3 +16,6 @@ void gererSouris(Tfigure& figure, int px, int py, int phase);
 // (an object index), else an instrument part (minus the instrument's number, with its held part
 // and grab offset set), else 0; and the cursor for that.
 int saisirSouris(Tfigure& figure, int px, int py, int& curseur);
+// Lets go of what the mouse holds, as a release does: the drag's layers go with it, and one full
+// paint puts everything back in its order.
+void terminerGlissement(Tfigure& figure);

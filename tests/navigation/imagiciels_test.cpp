@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <sstream>
 
 #include "engine/figure/objets_par_nom.h"
@@ -210,6 +212,25 @@ TEST_F(Imagiciels, GlisserALaSouris)
     EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
 }
 
+// A step changed from the keyboard while a point is held lets go of it: it stays where the step
+// puts it, fixed, whatever the mouse does until its release.
+TEST_F(Imagiciels, UnChangementDEtapeLacheLePointTenu)
+{
+    lancer(1508);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    Tfigure& f = *figureImagiciel;
+    const int x = versPixelX(f, 2), y = versPixelY(f, 2);
+    gererSouris(f, x, y, 1);
+    gererSouris(f, x + 27, y + 27, 3);
+    etapePrecedenteImagiciel(d);
+    EXPECT_EQ(f.objetSaisi, 0);
+    EXPECT_EQ(f.glissement, nullptr);
+    gererSouris(f, x + 54, y, 3);
+    gererSouris(f, x + 54, y, 2);
+    EXPECT_DOUBLE_EQ(abscisse(f, "A"), 2);
+    EXPECT_DOUBLE_EQ(ordonnee(f, "A"), 2);
+}
+
 // The triangle has no third vertex when one side is longer than the two others together; the
 // length AB shows as it is, half units included.
 TEST_F(Imagiciels, TriangleImpossible)
@@ -227,6 +248,31 @@ TEST_F(Imagiciels, TriangleImpossible)
         EXPECT_EQ(!estIndefini(*figureImagiciel, "C"), c.existe) << c.xB;
         EXPECT_EQ(!estIndefini(*figureImagiciel, "[AC]"), c.existe) << c.xB;
         EXPECT_EQ(objetNomme(*figureImagiciel, "K2")->point->etiquette, c.longueur) << c.xB;
+    }
+}
+
+// Wherever B is dragged, as long as C exists, each arc of the triangle passes through C: on its
+// circle, between its ends going anticlockwise.
+TEST_F(Imagiciels, LesArcsDuTrianglePassentParC)
+{
+    lancer(1510);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    Tfigure& f = *figureImagiciel;
+    const auto depuisDebut = [](const Tarc& a, double x, double y) {
+        const double tour = 2 * std::numbers::pi;
+        const double angle = std::atan2(y - a.y, x - a.x) - std::atan2(a.yP - a.y, a.xP - a.x);
+        return std::fmod(angle + 2 * tour, tour);
+    };
+    for (const double xB : {3.5, 4.0, -2.0}) {  // AB = 7,5, 8 and 2
+        placerPoint(f, "B", xB, -2);
+        const double xC = abscisse(f, "C"), yC = ordonnee(f, "C");
+        for (const char* nom : {"arc1", "arc2"}) {
+            const Tobjet& o = *objetNomme(f, nom);
+            const Tarc& a = o.donneesDe<Tarc>();
+            EXPECT_FALSE(o.indefini) << nom << " " << xB;
+            EXPECT_NEAR(std::hypot(xC - a.x, yC - a.y), a.rayon, 1e-9) << nom << " " << xB;
+            EXPECT_LT(depuisDebut(a, xC, yC), depuisDebut(a, a.xQ, a.yQ)) << nom << " " << xB;
+        }
     }
 }
 

@@ -396,7 +396,7 @@ TEST_F(Construction, etiquettesDesMesures)
 TEST_F(Construction, lesGenresNonCalculesGardentCeQuOnLeurADonne)
 {
     creerPointMobileBorne(f(), "P", 0, 7, 1, 0, 5, 1, 0, 5, 1, 0, 0);
-    Tobjet& p = *objetNomme(f(), "P");
+    Tobjet& p = *objetNommeAModifier(f(), "P");
     p.indefini = true;
     recalculerObjet(f(), 1);
     EXPECT_TRUE(p.indefini);

@@ -62,7 +62,7 @@ protected:
     }
 
     CanevasEnregistre& k() { return zone.canevas(); }
-    Tobjet& objet(const std::string& nom) { return *objetNomme(f(), nom); }
+    Tobjet& objet(const std::string& nom) { return *objetNommeAModifier(f(), nom); }
 
     // The pixels of a point drawn at (x, y): 29 pixels a unit from (160, 145).
     static int px(double x) { return 160 + static_cast<int>(x * 29); }

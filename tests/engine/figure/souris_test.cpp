@@ -60,7 +60,7 @@ TEST_F(Souris, lePremierCreeGagneLeCacheJamaisLIndefiniToujours)
     EXPECT_EQ(curseur, crCross);
     cacherObjet(f(), "A");
     EXPECT_EQ(saisirSouris(f(), px(0), py(0), curseur), 2);
-    objetNomme(f(), "B")->indefini = true;
+    objetNommeAModifier(f(), "B")->indefini = true;
     EXPECT_EQ(saisirSouris(f(), px(0), py(0), curseur), 2);
     // Ten pixels away is too far.
     EXPECT_EQ(saisirSouris(f(), px(0) + 10, py(0), curseur), 0);
@@ -338,13 +338,13 @@ TEST_F(Souris, barresDuDiagramme)
     EXPECT_EQ(zone.Cursor(), crDefault);
     // Locked while a bar is held: the release lets it go, and the bar no longer follows.
     zone.appuyer(BoutonSouris::gauche, x, static_cast<int>(std::lround(d.pointsY[1])));
-    objetNomme(f(), "Diagramme")->verrouille = true;
+    objetNommeAModifier(f(), "Diagramme")->verrouille = true;
     zone.relacher(BoutonSouris::gauche, x, hauteur(1));
     EXPECT_EQ(d.barreSaisie, 0);
-    objetNomme(f(), "Diagramme")->verrouille = false;
+    objetNommeAModifier(f(), "Diagramme")->verrouille = false;
     zone.deplacer(x, hauteur(5));
     EXPECT_EQ(d.effectifs[1], 12);
-    objetNomme(f(), "Diagramme")->verrouille = true;
+    objetNommeAModifier(f(), "Diagramme")->verrouille = true;
     zone.appuyer(BoutonSouris::gauche, x, static_cast<int>(std::lround(d.pointsY[1])));
     zone.deplacer(x, hauteur(1));
     EXPECT_EQ(d.effectifs[1], 12);
@@ -353,7 +353,7 @@ TEST_F(Souris, barresDuDiagramme)
 TEST_F(Souris, bordsDuDiagrammeDAngles)
 {
     creerDiagramme(f(), 3, "90\\90", "a\\b\\c", 2, false);
-    Tdiagramme& d = objetNomme(f(), "Diagramme")->donneesDe<Tdiagramme>();
+    Tdiagramme& d = objetNommeAModifier(f(), "Diagramme")->donneesDe<Tdiagramme>();
     const auto vers = [&](double angle) {
         return std::pair{static_cast<int>(std::lround(d.baseX + 40 * std::cos(angle * M_PI / 180))),
                          static_cast<int>(std::lround(d.baseY - 40 * std::sin(angle * M_PI / 180)))};
