@@ -1,6 +1,6 @@
-// In the markup a plain "-" is drawn as a minus sign and "$-" is the hyphen: a word written
-// "demi-droite" reads "demi − droite". Every text the program draws is walked here, on recording
-// canvases, for a minus sign between two letters.
+// In the markup a plain "-" is a drawn minus sign and "$-" the hyphen: "demi-droite" would read
+// "demi − droite". Every text the program draws is walked on recording canvases for a minus
+// sign between two letters.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include "exercise/cycle_exercice.h"
 #include "navigation/imagiciels.h"
 #include "navigation/pages_cours.h"
-#include "platform/double/canevas_enregistre.h"
 #include "tests/exercise/banc_exercice.h"
 #include "tests/navigation/banc_navigation.h"
 
@@ -26,95 +25,90 @@ bool estLettre(char c)
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 0xC0 && u != 0xD7 && u != 0xF7);
 }
 
-// The drawn minus signs (a 6-pixel stroke between two runs) that stand between two letters, each
-// as the two runs around it.
-std::vector<std::string> moinsEntreLettres(const CanevasEnregistre& k)
+// The runs on both sides of each drawn minus (a 6-pixel stroke) that stands between two letters.
+void chercherMoins(const CanevasEnregistre& k, std::vector<std::string>& trouves)
 {
-    std::vector<std::string> trouves;
     const std::vector<Appel>& a = k.appels();
     for (std::size_t i = 2; i + 1 < a.size(); ++i) {
-        const Appel& trait = a[i];
-        const Appel& avant = a[i - 2];
-        const Appel& apres = a[i + 1];
+        const Appel &avant = a[i - 2], &trait = a[i], &apres = a[i + 1];
         const bool moins = trait.genre == GenreAppel::LineTo && a[i - 1].genre == GenreAppel::MoveTo &&
-                           trait.arguments[0] == trait.position.x + 6 && trait.arguments[1] == trait.position.y;
+                           trait.arguments == std::vector<int>{trait.position.x + 6, trait.position.y};
         if (moins && avant.genre == GenreAppel::TextOut && apres.genre == GenreAppel::TextOut &&
             !avant.texte.empty() && !apres.texte.empty() && estLettre(avant.texte.back()) &&
             estLettre(apres.texte.front()))
             trouves.push_back(avant.texte + " - " + apres.texte);
     }
-    return trouves;
 }
 
-std::vector<std::string> moinsEntreLettres(Tfigure& f)
+std::vector<std::string> moinsEntreLettres(std::initializer_list<Tfigure*> surfaces)
 {
-    CanevasEnregistre k;
-    dessinerFigure(f, k);
-    return moinsEntreLettres(k);
+    std::vector<std::string> trouves;
+    for (Tfigure* f : surfaces) {
+        CanevasEnregistre k;
+        dessinerFigure(*f, k);
+        chercherMoins(k, trouves);
+    }
+    return trouves;
 }
 
 const std::vector<std::string> aucun;
 
-using TraitsUnionNavigation = BancNavigation;
+using TraitsUnion = BancNavigation;
 
-TEST_F(TraitsUnionNavigation, SujetsPagesEtImagiciels)
+// Every information topic, every course page without its picture (it shows its title), every
+// step of every animation.
+TEST_F(TraitsUnion, SujetsPagesEtImagiciels)
 {
     for (int code = 1990; code <= 2763; ++code) {
         afficherInfo(d, code);
         if (!infoAffichee) continue;
         fenetreInfo()->peindre();
-        EXPECT_EQ(moinsEntreLettres(fenetreInfo()->canevas()), aucun) << code;
+        std::vector<std::string> trouves;
+        chercherMoins(fenetreInfo()->canevas(), trouves);
+        EXPECT_EQ(trouves, aucun) << code;
         fermerInfo();
     }
-    // Without their pictures, the pages show their titles.
     for (int code = 1002; code < 1000 + arbreCours.Count(); ++code) {
         afficherPageCours(d, code);
-        EXPECT_EQ(moinsEntreLettres(*cours), aucun) << code;
+        EXPECT_EQ(moinsEntreLettres({cours.get()}), aucun) << code;
     }
     for (int code = 1500; code < 1500 + arbreImagiciels.Count(); ++code) {
         d.imagiciel = code;
         lancerImagiciel(d);
-        for (int etape = 1;; ++etape) {
-            EXPECT_EQ(moinsEntreLettres(*texteImagiciel), aucun) << code << " étape " << etape;
-            EXPECT_EQ(moinsEntreLettres(*figureImagiciel), aucun) << code << " étape " << etape;
+        for (;; etapeSuivanteImagiciel(d)) {
+            EXPECT_EQ(moinsEntreLettres({texteImagiciel.get(), figureImagiciel.get()}), aucun)
+                << code << " étape " << d.etapeImagiciel;
             if (d.etapeImagiciel >= d.nbEtapesImagiciel) break;
-            etapeSuivanteImagiciel(d);
         }
     }
 }
 
 class TraitsUnionExercices : public BancExercice {
 protected:
-    void SetUp() override
-    {
-        BancExercice::SetUp();
-        installerChapitres();
-        systeme.reponseOuiNon = true;
-    }
-
     std::vector<std::string> moinsDeLaPage()
     {
-        std::vector<std::string> trouves;
-        for (Tfigure* f : {d.surfaceEnonce, d.surfaceFigureEnonce, d.surfaceSolution, d.surfaceFigureSolution})
-            for (const std::string& t : moinsEntreLettres(*f)) trouves.push_back(t);
+        std::vector<std::string> trouves = moinsEntreLettres(
+            {d.surfaceEnonce, d.surfaceFigureEnonce, d.surfaceSolution, d.surfaceFigureSolution});
         zoneTexteEnonce.canevas().effacer();
         dessinerChoix(d);
-        for (const std::string& t : moinsEntreLettres(zoneTexteEnonce.canevas())) trouves.push_back(t);
+        chercherMoins(zoneTexteEnonce.canevas(), trouves);
         return trouves;
     }
 };
 
-// Each question's statement, then its solution.
+// Each question of every exercise, then its solution.
 TEST_F(TraitsUnionExercices, EnoncesEtSolutions)
 {
+    installerChapitres();
+    systeme.reponseOuiNon = true;
     for (std::int32_t n = 1; n < 464; ++n) {
         if (std::ranges::find(noeudsChapitres, n) != noeudsChapitres.end()) continue;
         lancerExercice(d, n);
         for (int q = 1; q <= d.nbQuestions; ++q) {
+            if (q > 1) poserQuestion(d, true);
             EXPECT_EQ(moinsDeLaPage(), aucun) << n << " question " << q;
             terminerQuestion(d);
             EXPECT_EQ(moinsDeLaPage(), aucun) << n << " solution " << q;
-            if (q < d.nbQuestions) poserQuestion(d, true);
         }
     }
 }
