@@ -16,6 +16,7 @@
 #include "cours/rendu_lecon.h"
 #include "platform/jpeg/ecriture_jpeg.h"
 #include "platform/qt/canevas_qt.h"
+#include "platform/qt/dossier_execution.h"
 #include "platform/qt/unicode.h"
 
 namespace {
@@ -60,18 +61,12 @@ bool fabriquerPage(const QString& dossier, const QString& source)
     return true;
 }
 
-// Qt's own notices (a build has no runtime folder, no screen) are not the lessons' business.
-void taireQt(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toUtf8().constData());
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(taireQt);
+    const DossierExecution dossier;
     QGuiApplication application(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "fabriquer_cours <dossier> <leçon.txt>...\n");

@@ -21,8 +21,8 @@ constexpr Tcrochets crochetsNoms[] = {
     {typeNomDroite, '(', "Ecrire le nom de la droite entre parenthèses.", ')',
      "Ecrire le nom de la droite entre parenthèses."},
     {typeNomSegment, '[', "Ecrire le nom du segment entre crochets.", ']', "Ecrire le nom du segment entre crochets."},
-    {typeNomDemiDroite, '[', "Commencer le nom de la demi-droite par \"[\".", ')',
-     "Finir le nom de la demi-droite par \")\"."},
+    {typeNomDemiDroite, '[', "Commencer le nom de la demi$-droite par \"[\".", ')',
+     "Finir le nom de la demi$-droite par \")\"."},
 };
 
 // How many letters a name has, and whether they must differ.

@@ -14,7 +14,7 @@ constexpr TColor vertImage = 0x008000;
 
 const TelementTexte textesSymetrie[] = {
     {1.5, "Cette figure admet la droite noire comme axe de symétrie."},
-    {2.5, "On peut observer le symétrique d'un cercle, d'un triangle, et d'une demi-droite."},
+    {2.5, "On peut observer le symétrique d'un cercle, d'un triangle, et d'une demi$-droite."},
     {3.5, "Les points marqués en bleu peuvent être déplacés avec la souris."},
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/base/chaines.h"
 #include "engine/figure/creation_textes.h"
 #include "engine/text/liens.h"
 #include "engine/text/textes_numerotes.h"
@@ -16,6 +17,14 @@ constexpr int premierePage = 1002;
 constexpr int dernierePage = 1139;
 constexpr TColor blanc = 0xFFFFFF;
 const std::string marge(21, ' ');
+
+// The page's title as the tree gives it, written in the markup, where a hyphen is "$-".
+std::string ligneTitre(const TdonneesCommunes& d)
+{
+    std::string titre = marge + d.titrePageCours.texte();
+    remplacerTout(titre, "-", "$-");
+    return titre;
+}
 
 // A full history forgets its oldest page to keep the newest ones.
 void empilerPage(TdonneesCommunes& d, int page)
@@ -46,7 +55,7 @@ void placerImageCours(TdonneesCommunes& d, const std::string& nom, double colonn
             surface.controle->setHeight(d.hauteurZoneCours);
         return;
     }
-    creerLigneTexteMarge(surface, marge + d.titrePageCours.texte(), 3);
+    creerLigneTexteMarge(surface, ligneTitre(d), 3);
     creerLigneTexteMarge(surface, "La page de cours " + nom + " est manquante.", 5);
 }
 
@@ -62,7 +71,7 @@ void afficherImageCours(TdonneesCommunes& d, const TpageCours& page)
 
 void afficherImageNonDisponible(TdonneesCommunes& d)
 {
-    creerLigneTexteMarge(*d.surfaceCours, marge + d.titrePageCours.texte(), 3);
+    creerLigneTexteMarge(*d.surfaceCours, ligneTitre(d), 3);
     creerLigneTexteMarge(*d.surfaceCours, marge + "Image non disponible", 5);
 }
 

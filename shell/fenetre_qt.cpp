@@ -482,8 +482,9 @@ void FenetreQt::disposer()
     w.SepareEnonceSolution->setGeometry(0, 0, largeur, hauteurBarre);
     w.ZoneScoreExercice->setGeometry(0, 0, 318, hauteurBarre);
     // The solution text runs under the solution figure, which stands over its right part when
-    // shown, so that a long line without a figure is read whole.
-    w.ZoneTexteSolution->setGeometry(0, hauteurBarre, largeur, 155);
+    // shown, so that a long line without a figure is read whole; and down to the page's bottom
+    // edge, so that no strip of the box shows below it.
+    w.ZoneTexteSolution->setGeometry(0, hauteurBarre, largeur, w.BoiteSolution->height() - hauteurBarre);
     w.ZoneFigureSolution->setGeometry(530, hauteurBarre, 248, 155);
     w.ZoneFigureSolution->raise();
     w.ZoneOutilsDessin->setGeometry(w.PanelOutilsDessin->contentsRect());

@@ -1,5 +1,6 @@
 #include "platform/qt/arbre_qt.h"
 
+#include <QFont>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -17,6 +18,11 @@ ArbreQt::ArbreQt(QWidget* parent) : ControleQt(parent)
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // At 9 points the accent of a capital ("Écriture", "À même distance") is a grey dash on top
+    // of the letter; at 10, with the font's own hinting as the canvas has it, it stands clear.
+    QFont police(QStringLiteral("Arial"), 10);
+    police.setHintingPreference(QFont::PreferFullHinting);
+    setFont(police);
 }
 
 void ArbreQt::remplir(std::span<const TLigneArbre> lignes)

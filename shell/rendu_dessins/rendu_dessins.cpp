@@ -11,12 +11,15 @@
 #include <QSvgRenderer>
 #include <cstdio>
 
+#include "platform/qt/dossier_execution.h"
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {
         std::fprintf(stderr, "usage: rendu_dessins DESSIN.svg IMAGE\n");
         return 2;
     }
+    const DossierExecution dossier;
     QGuiApplication application(argc, argv);
     QSvgRenderer rendu(QString::fromLocal8Bit(argv[1]));
     if (!rendu.isValid()) {

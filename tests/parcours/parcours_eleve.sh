@@ -76,10 +76,10 @@ cliquer 360 480
 attendre 3 3 FF0000                     # the menu's red tab
 
 etape="exercice 249"
-cliquer 406 195                         # chapter 8
-cliquer 426 209                         # its exercises
-cliquer 500 237                         # exercise 249: selected, then started
-cliquer 500 237
+cliquer 406 203                         # chapter 8
+cliquer 426 218                         # its exercises
+cliquer 500 248                         # exercise 249: selected, then started
+cliquer 500 248
 attendre 256 238 FFFFFF                 # the first choice cell
 capturer exercice-question1
 blanc=FFFFFF
@@ -108,9 +108,9 @@ attendre 534 157 0066B3 different
 etape="page de cours et lien"
 cliquerJusqua 365 407 256 238 $vert     # Sommaire, back to the menu
 attendre 300 50 FF0000                  # the menu's red bar
-for y in 97 111 125 139; do cliquer 13 $y; done   # chapters 1 to 4 folded
-cliquer 150 251                         # "Comparer un quotient à 1"
-cliquer 150 251
+for y in 98 113 128 143; do cliquer 13 $y; done   # chapters 1 to 4 folded
+cliquer 150 263                         # "Comparer un quotient à 1"
+cliquer 150 263
 attendre 300 50 2FB98C                  # the course page's green bar
 attendre 389 225 0000FF                 # its link frame, painted over the page
 capturer cours-page
@@ -123,9 +123,9 @@ capturer cours-retour
 
 etape=construction
 cliquer 75 20                           # the menu
-cliquer 33 510                          # the constructions
-cliquer 120 552                         # "Médiatrice avec un losange"
-cliquer 120 552
+cliquer 33 515                          # the constructions
+cliquer 120 560                         # "Médiatrice avec un losange"
+cliquer 120 560
 attendre 300 50 00B2F6                  # the animation page's blue bar
 for _ in 1 2 3 4; do cliquer 726 256; done
 attendre 605 368 0000FF                 # point A, blue and draggable at the last step

@@ -249,6 +249,13 @@ TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
         for (int y : {40, 50, 150, 200})
             EXPECT_EQ(image.pixel(image.width() - 2, y), qRgb(0xFF, 0xF7, 0xE0)) << nom << " y " << y;
     }
+    // The solution text's light cyan down to the exercise page's bottom edge (its painter leaves
+    // the last row, as it leaves the last column).
+    QWidget* exercice = f.fenetre.findChild<QWidget*>("PageExercice");
+    f.pages->setCurrentWidget(exercice);
+    const QImage image = exercice->grab().toImage();
+    for (int x : {2, 400, image.width() - 2})
+        EXPECT_EQ(image.pixel(x, image.height() - 2), qRgb(0xE0, 0xFE, 0xFD)) << "x " << x;
 }
 
 TEST(Illustrations, leRondDesImagesDeResultatLaisseLeMotEnDessous)

@@ -154,6 +154,32 @@ TEST(ArbreQt, numeroteSesNoeudsEnPreordre)
     EXPECT_EQ(arbre.currentItem()->text(0), QString::fromUtf8(u8"Écrire"));
 }
 
+// The accent over a capital reads as one: above the letter, on more than one row, with at least
+// a quarter of the ink of the letter's top bar (at 9 points it was a faint dash of one row).
+TEST(ArbreQt, lAccentDUneCapitaleSeLit)
+{
+    ArbreQt arbre;
+    arbre.resize(100, 60);
+    arbre.remplir(std::vector<TLigneArbre>{{0, "E"}, {0, "É"}});
+    const QImage image = arbre.viewport()->grab().toImage();
+    // The darkness of each row of the node, from its top.
+    const auto encre = [&](int index, int ligne) {
+        const QRect r = arbre.visualItemRect(arbre.element(index));
+        int somme = 0;
+        for (int x = r.left(); x < r.left() + 40; ++x) somme += 255 - qGray(image.pixel(x, r.top() + ligne));
+        return somme;
+    };
+    int haut = 0;
+    while (haut < 20 && encre(0, haut) == 0) ++haut;
+    int encreAccent = 0, lignesAccent = 0;
+    for (int ligne = 0; ligne < haut; ++ligne) {
+        encreAccent += encre(1, ligne);
+        lignesAccent += encre(1, ligne) > 0;
+    }
+    EXPECT_GE(lignesAccent, 2);
+    EXPECT_GE(4 * encreAccent, encre(0, haut));
+}
+
 // The second click on the selected leaf is the one that acts: the handler must see the selection
 // from before the click, whether the second press comes as a click or as a double click.
 TEST(ArbreQt, unClicMontreLaSelectionDAvant)
