@@ -179,7 +179,7 @@ void lancerExercice(TdonneesCommunes& donnees, std::int32_t n)
         donnees.PageControle->setActivePage(donnees.PageExercice);
         donnees.PageControle->Repaint();
     }
-    focaliserChamp(donnees, 1);
+    focaliserQuestion(donnees);
 }
 
 void poserQuestion(TdonneesCommunes& donnees, bool suivante)
@@ -330,8 +330,8 @@ void focaliserQuestion(TdonneesCommunes& donnees)
     const bool pageActive = donnees.PageControle && donnees.PageExercice &&
                             donnees.PageControle->ActivePage() == donnees.PageExercice;
     if (!pageActive) return;
-    // Only the button shown takes the focus.
-    if (donnees.questionTerminee) {
+    // Only the button shown takes the focus; a blank page leads back to the menu.
+    if (donnees.questionTerminee || rienARepondre(donnees)) {
         focaliser(donnees.BoutonSuite);
         focaliser(donnees.BoutonSommaire);
     } else if (donnees.BoutonReessayer && donnees.BoutonReessayer->Visible())

@@ -20,7 +20,8 @@ void aide(TdonneesCommunes& donnees);
 void terminerQuestion(TdonneesCommunes& donnees);
 void afficherSolution(TdonneesCommunes& donnees);
 // On the exercise page shown, the focus goes where the question waits for the pupil: Suite or
-// Sommaire once it is settled, Réessayer after a wrong answer, else the active answer field.
+// Sommaire once it is settled or when there is nothing to answer, Réessayer after a wrong answer,
+// else the active answer field.
 void focaliserQuestion(TdonneesCommunes& donnees);
 // Repaints the solution text, the statement text, the statement figure and the solution figure,
 // each when it shows.

@@ -335,7 +335,7 @@ TEST_F(CycleExercice, UnExerciceNonEcritNeCompteRien)
     EXPECT_EQ(surfaceEnonce->nbObjets, 0);
     EXPECT_EQ(labelTitre.Caption(), std::string(18, ' '));
     EXPECT_FALSE(boutonValider.Visible());
-    EXPECT_TRUE(boutonSommaire.Visible());
+    EXPECT_TRUE(boutonSommaire.Visible() && boutonSommaire.Focused());
     EXPECT_EQ(zoneScore.Caption(), score);
     EXPECT_FALSE(d.exerciceEnCours);
     EXPECT_EQ(d.nbExercicesAbordes, 0);
