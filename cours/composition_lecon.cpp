@@ -323,7 +323,8 @@ std::vector<std::string> casesDe(std::string rangee)
 }
 
 // "tableau x largeur1 largeur2 ...": rows of cells separated by "|" up to "fin", each text
-// centred in its cell; the last width serves the columns that have none.
+// centred in its cell; the last width serves the columns that have none. It ends before the right
+// side of its block or of the page, as a text does.
 void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
@@ -356,6 +357,9 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
         droite = std::max(droite, gauche);
         y += hauteur;
     }
+    if (droite > c.bord)
+        throw ErreurLecon(instruction.ligne, "le tableau dépasse à droite de " +
+                                                 reelVersChaine(std::ceil(droite - c.bord)) + " pixels");
     occuper(c, instruction, {x, c.plume + 4, droite, y, instruction.mot}, avant);
     c.plume = y + 10;
     descendre(c, c.plume);
@@ -407,14 +411,15 @@ const TgenreOperation genresOperation[] = {
 };
 
 // "opération genre x termes": a posed operation with its top-left corner at x and the pen; the pen
-// stays, the lines it takes are the author's to skip. The engine draws nothing of what it cannot
-// pose: the operation is drawn once on no page, for the room it takes.
+// stays, the lines it takes are the author's to skip, and "dessous" goes below them. The engine
+// draws nothing of what it cannot pose: the operation is drawn once, unseen, for the room it takes.
 void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
     const TgenreOperation* genre = nullptr;
     for (const TgenreOperation& g : genresOperation)
-        if (!mots.empty() && mots[0] == g.mot && mots.size() >= 2 + g.nbTermesMin && mots.size() <= 2 + g.nbTermesMax)
+        if (!mots.empty() && mots[0] == g.mot && mots.size() >= 2 + g.nbTermesMin &&
+            mots.size() <= 2 + g.nbTermesMax)
             genre = &g;
     if (!genre)
         throw ErreurLecon(instruction.ligne,
@@ -429,7 +434,8 @@ void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
     dessinerObjet(f, etendue, f.nbObjets);
     const std::optional<TRect>& place = etendue.etendue();
     if (!place)
-        throw ErreurLecon(instruction.ligne, std::string("cette ") + genre->mot + " ne se pose pas : " + genre->posable);
+        throw ErreurLecon(instruction.ligne,
+                          std::string("cette ") + genre->mot + " ne se pose pas : " + genre->posable);
     const double depassement = c.page.gauche + place->right - c.bord;
     if (depassement > 0)
         throw ErreurLecon(instruction.ligne, "l'opération dépasse à droite de " +

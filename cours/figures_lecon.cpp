@@ -117,7 +117,8 @@ struct Tstatement {
 void point(Tfigure& f, const Tstatement& s)
 {
     const std::string& nom = s.arguments[0];
-    creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee), s.dx(nom), s.options.dy);
+    creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee), s.dx(nom),
+                    s.options.dy);
 }
 
 // The constructed points of the engine, by the shape of their creator: from two objects ("milieu
@@ -342,8 +343,8 @@ void etiquette(Tfigure& f, const Tstatement& s)
         const std::size_t blanc = texte.find(' ');
         texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
     }
-    creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee), -0.42 * caracteresVisibles(texte),
-               0, s.options.couleur, 0);
+    creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee),
+               -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
 }
 
 // "rapporteur O A r": the program's own protractor, centre O, radius r, its 0 on [OA); beyond its

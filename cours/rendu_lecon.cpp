@@ -55,16 +55,18 @@ int ligneDeLEncre(Tfigure& f, const std::vector<int>& lignes, int x, int y, bool
 }
 
 // The line at fault for ink at the pixel (x, y) of the picture: an object of a figure there, else
-// the figure itself (its instruments), else an object of the page.
+// an object of the page, else the figure there, for its instruments.
 int ligneDeLEncre(TpageLecon& page, int x, int y)
 {
+    int ligneFigure = 0;
     for (TfigureLecon& figure : page.figures) {
         const Tfigure& f = *figure.surface;
         if (x < figure.x || x >= figure.x + f.largeur || y < figure.y || y >= figure.y + f.hauteur) continue;
-        const int ligne = ligneDeLEncre(*figure.surface, figure.lignes, x - figure.x, y - figure.y);
-        return ligne > 0 ? ligne : figure.ligne;
+        if (const int ligne = ligneDeLEncre(*figure.surface, figure.lignes, x - figure.x, y - figure.y)) return ligne;
+        ligneFigure = figure.ligne;
     }
-    return ligneDeLEncre(*page.surface, page.lignes, x, y);
+    const int ligne = ligneDeLEncre(*page.surface, page.lignes, x, y);
+    return ligne > 0 ? ligne : ligneFigure;
 }
 
 std::string rectangleEnTexte(const TRect& r)
@@ -127,8 +129,9 @@ void verifierTextes(const TpageLecon& page)
     for (int i = 1; i <= f.nbObjets; ++i) {
         const Ttexte* t = std::get_if<Ttexte>(&f.objets[i]->donnees);
         if (t && t->xFin > page.largeur - 2)
-            throw ErreurLecon(page.lignes[static_cast<std::size_t>(i - 1)], "le texte \"" + t->texte + "\" sort de l'image de " +
-                                     reelVersChaine(t->xFin - page.largeur + 2) + " pixels");
+            throw ErreurLecon(page.lignes[static_cast<std::size_t>(i - 1)],
+                              "le texte \"" + t->texte + "\" sort de l'image de " +
+                                  reelVersChaine(t->xFin - page.largeur + 2) + " pixels");
     }
 }
 

@@ -111,6 +111,9 @@ TEST_F(Composition, unePhraseQuiNeTientPasSurSonCadreArreteLaConstruction)
 
 TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
 {
+    // Nine rows of eighty empty cells: more objects than a page holds.
+    std::string rangeesVides;
+    for (int k = 0; k < 9; ++k) rangeesVides += std::string(81, '|') + "\n";
     const struct {
         std::string source;
         const char* message;
@@ -147,6 +150,8 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
         {"titre\nopération addition 100 " + std::string(40, '7') + "+1\n", "2: cette addition ne se pose pas"},
         {"titre\nopération multiplication 100 7 8\n", "2: cette multiplication ne se pose pas"},
         {"titre\nopération addition 700 123456789+1\n", "2: l'opération dépasse à droite de"},
+        {"titre\ntableau 500 100 100\n| | |\nfin\n", "2: le tableau dépasse à droite de 50 pixels"},
+        {"titre\ntableau 90 7\n" + rangeesVides + "fin\n", "2: la page a trop d'objets"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
 }
