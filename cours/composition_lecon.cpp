@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cours/etendue_dessin.h"
 #include "cours/figures_lecon.h"
 #include "cours/page_lecon.h"
 #include "engine/base/chaines.h"
@@ -12,6 +14,7 @@
 #include "engine/figure/creation_points.h"
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/objets_par_nom.h"
+#include "engine/figure/peinture.h"
 #include "engine/text/texte_balise.h"
 
 namespace {
@@ -35,10 +38,15 @@ constexpr double retraitCitation = 20;
 // A link button of the window is 23 pixels high.
 constexpr int hauteurBoutonLien = 23;
 // A phrase under a link frame may be a little narrower than the frame, never wider; the text
-// before it may leave a little more room than a blank.
+// before it may leave a little more room than a blank, the text after it a pixel or two, which
+// is not seen before a comma.
 constexpr double jeuPhraseEtroite = 12;
 constexpr double jeuPhraseLarge = 2;
 constexpr double jeuAvantPhrase = 7;
+constexpr double jeuApresPhrase = 2;
+// The window's line under a frame, 2 pixels thick, ends a pixel past the frame; the first letter
+// after the phrase keeps one more pixel clear of it.
+constexpr double jeuApresLigne = 2;
 
 // The page's surface is this high: nothing of a lesson may stand below it.
 constexpr int hauteurSurface = 4000;
@@ -80,6 +88,12 @@ struct Tcomposition {
 };
 
 Tfigure& surface(Tcomposition& c) { return *c.page.surface; }
+
+// The objects made since the last call come from this line of the source.
+void noterLigne(std::vector<int>& lignes, const Tfigure& f, int ligne)
+{
+    lignes.resize(static_cast<std::size_t>(f.nbObjets), ligne);
+}
 
 double colonne(const Tcomposition& c, double x) { return (x - c.page.gauche) / pixelsParColonneCours; }
 double ligne(const Tcomposition& c, double y) { return (y - c.page.haut) / pixelsParLigneCours; }
@@ -229,6 +243,7 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction, int sty
     const double hautBoite = onglet ? y + 8 : y;
     Tobjet* cadre = creerCadre(surface(c), style, colonne(c, x), ligne(c, y),
                                largeur / pixelsParColonneCours, 1);
+    noterLigne(c.page.lignes, surface(c), instruction.ligne);
     const double marge = c.marge, bord = c.bord;
     const std::size_t avant = c.places.size();
     c.marge = x + retraitBloc;
@@ -271,12 +286,14 @@ void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
     calculerFenetre(f);
     figure.x = arrondi(x - c.page.gauche);
     figure.y = arrondi(c.plume - c.page.haut);
+    figure.ligne = instruction.ligne;
     while (true) {
         if (c.suivante >= c.instructions.size())
             throw ErreurLecon(instruction.ligne, "\"figure\" sans \"fin\"");
         const TinstructionLecon& objet = c.instructions[c.suivante++];
         if (objet.mot == "fin") break;
         creerObjetFigure(f, objet);
+        noterLigne(figure.lignes, f, objet.ligne);
     }
     occuper(c, instruction, {x, c.plume, x + largeur, c.plume + hauteur, "figure"});
     descendre(c, c.plume + hauteur);
@@ -306,7 +323,8 @@ std::vector<std::string> casesDe(std::string rangee)
 }
 
 // "tableau x largeur1 largeur2 ...": rows of cells separated by "|" up to "fin", each text
-// centred in its cell; the last width serves the columns that have none.
+// centred in its cell; the last width serves the columns that have none. It ends before the right
+// side of its block or of the page, as a text does.
 void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
@@ -335,38 +353,94 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
             ecrire(c, rangee, cases[k], gauche + std::round(marge / 2), y + (hauteur - 18) / 2);
             gauche += largeur;
         }
+        noterLigne(c.page.lignes, surface(c), rangee.ligne);
         droite = std::max(droite, gauche);
         y += hauteur;
     }
+    if (droite > c.bord)
+        throw ErreurLecon(instruction.ligne, "le tableau dépasse à droite de " +
+                                                 reelVersChaine(std::ceil(droite - c.bord)) + " pixels");
     occuper(c, instruction, {x, c.plume + 4, droite, y, instruction.mot}, avant);
     c.plume = y + 10;
     descendre(c, c.plume);
 }
 
+// The posers of the four operations, from the words after x.
+Tobjet* poserAddition(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes, double col,
+                      double lig)
+{
+    return creerAdditionPosee(f, termes[0], col, lig);
+}
+
+Tobjet* poserSoustraction(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes,
+                          double col, double lig)
+{
+    return creerSoustractionPosee(f, termes[0], col, lig);
+}
+
+Tobjet* poserMultiplication(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes,
+                            double col, double lig)
+{
+    return creerMultiplicationPosee(f, termes[0], termes[1], col, lig);
+}
+
+Tobjet* poserDivision(Tfigure& f, const TinstructionLecon& instruction, const std::vector<std::string>& termes,
+                      double col, double lig)
+{
+    const int decimales = termes.size() == 3 ? entierDe(instruction, termes[2], decimalesDivision) : 0;
+    return creerDivisionPoseeDetaillee(f, termes[0], termes[1], decimales, col, lig);
+}
+
+struct TgenreOperation {
+    const char* mot;
+    std::size_t nbTermesMin, nbTermesMax;
+    Tobjet* (*poser)(Tfigure& f, const TinstructionLecon& instruction, const std::vector<std::string>& termes,
+                     double col, double lig);
+    // What the engine poses, for the author of a lesson it refuses.
+    const char* posable;
+};
+
+const TgenreOperation genresOperation[] = {
+    {"addition", 1, 1, poserAddition, "au plus 10 nombres positifs, dont la somme a au plus 9 chiffres"},
+    {"soustraction", 1, 1, poserSoustraction, "deux nombres positifs d'au plus 9 chiffres, le premier le plus grand"},
+    {"multiplication", 2, 2, poserMultiplication,
+     "deux nombres positifs, l'un d'au moins deux chiffres, l'autre ni 0 ni 1, dont le produit a au plus "
+     "9 chiffres"},
+    {"division", 2, 3, poserDivision,
+     "un nombre positif d'au plus 12 chiffres divisé par un nombre entier qui n'est pas 0"},
+};
+
 // "opération genre x termes": a posed operation with its top-left corner at x and the pen; the pen
-// stays, the lines it takes are the author's to skip.
+// stays, the lines it takes are the author's to skip, and "dessous" goes below them. The engine
+// draws nothing of what it cannot pose: the operation is drawn once, unseen, for the room it takes.
 void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
-    if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "opération genre x termes");
-    const double col = colonne(c, nombreDe(instruction, mots[1], abscisse));
-    const double lig = ligne(c, c.plume);
-    Tfigure& f = surface(c);
-    const std::string& genre = mots[0];
-    if (genre == "addition" && mots.size() == 3)
-        creerAdditionPosee(f, mots[2], col, lig);
-    else if (genre == "soustraction" && mots.size() == 3)
-        creerSoustractionPosee(f, mots[2], col, lig);
-    else if (genre == "multiplication" && mots.size() == 4)
-        creerMultiplicationPosee(f, mots[2], mots[3], col, lig);
-    else if (genre == "division" && (mots.size() == 4 || mots.size() == 5))
-        creerDivisionPoseeDetaillee(f, mots[2], mots[3],
-                                    mots.size() == 5 ? entierDe(instruction, mots[4], decimalesDivision) : 0,
-                                    col, lig);
-    else
+    const TgenreOperation* genre = nullptr;
+    for (const TgenreOperation& g : genresOperation)
+        if (!mots.empty() && mots[0] == g.mot && mots.size() >= 2 + g.nbTermesMin &&
+            mots.size() <= 2 + g.nbTermesMax)
+            genre = &g;
+    if (!genre)
         throw ErreurLecon(instruction.ligne,
                           "opération addition|soustraction x termes, multiplication x a b, "
                           "division x dividende diviseur [décimales]");
+    const double x = nombreDe(instruction, mots[1], abscisse);
+    Tfigure& f = surface(c);
+    const std::vector<std::string> termes(mots.begin() + 2, mots.end());
+    if (!genre->poser(f, instruction, termes, colonne(c, x), ligne(c, c.plume)))
+        throw ErreurLecon(instruction.ligne, "la page a trop d'objets");
+    CanevasEtendue etendue(c.mesure);
+    dessinerObjet(f, etendue, f.nbObjets);
+    const std::optional<TRect>& place = etendue.etendue();
+    if (!place)
+        throw ErreurLecon(instruction.ligne,
+                          std::string("cette ") + genre->mot + " ne se pose pas : " + genre->posable);
+    const double depassement = c.page.gauche + place->right - c.bord;
+    if (depassement > 0)
+        throw ErreurLecon(instruction.ligne, "l'opération dépasse à droite de " +
+                                                 reelVersChaine(std::ceil(depassement)) + " pixels");
+    descendre(c, c.page.haut + place->bottom);
 }
 
 struct TcadreLien {
@@ -377,7 +451,9 @@ struct TcadreLien {
 // written in blue on the link frame of the same rank, a frame of the window's table whose blue
 // line runs at y under a zone 18 pixels high. The line starts at the margin and flows as any text;
 // each phrase lands in its frame, pushed right when the text before it is short, by a few pixels at
-// most, so that the words are where the window's frames are without a visible hole.
+// most, so that the words are where the window's frames are without a visible hole. The text after
+// a phrase follows it, its first letter clear of the frame's line, which runs the frame's whole
+// width: the phrase moves right in its frame for it, as far as the text before allows.
 void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::size_t deuxPoints = instruction.reste.find(':');
@@ -411,6 +487,7 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
         const TcadreLien& cadre = cadres[k];
         const std::string& avant = morceaux[2 * k];
         const std::string& phrase = morceaux[2 * k + 1];
+        const std::string& apres = morceaux[2 * k + 2];
         const double largeur = largeurTexte(c, phrase);
         if (largeur > cadre.largeur + jeuPhraseLarge || largeur < cadre.largeur - jeuPhraseEtroite)
             throw ErreurLecon(instruction.ligne,
@@ -422,15 +499,27 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
         if (finAvant > debutMax)
             throw ErreurLecon(instruction.ligne, "le texte avant \"" + phrase.substr(2) + "\" est trop long de " +
                                                      reelVersChaine(std::ceil(finAvant - debutMax)) + " pixels");
-        const double debut = std::max(cadre.x, finAvant);
+        double debut = std::max(cadre.x, finAvant);
         // A phrase that begins the line stands on its frame wherever the margin is.
-        if (!avant.empty() && debut - finAvant > jeuAvantPhrase)
+        const double debutPermis = avant.empty() ? debutMax : std::min(debutMax, finAvant + jeuAvantPhrase);
+        if (debut > debutPermis)
             throw ErreurLecon(instruction.ligne, "le texte avant \"" + phrase.substr(2) + "\" est trop court de " +
-                                                     reelVersChaine(std::floor(debut - finAvant - jeuAvantPhrase)) +
-                                                     " pixels");
+                                                     reelVersChaine(std::floor(debut - debutPermis)) + " pixels");
+        double manque = 0;
+        if (const std::size_t lettre = apres.find_first_not_of(' '); lettre != std::string::npos) {
+            const double lettreApres = debut + largeur + largeurTexte(c, apres.substr(0, lettre));
+            manque = std::max(0.0, cadre.x + cadre.largeur + jeuApresLigne - lettreApres);
+            const double glisse = std::min(manque, debutPermis - debut);
+            debut += glisse;
+            manque -= glisse;
+        }
+        if (manque > jeuApresPhrase)
+            throw ErreurLecon(instruction.ligne, "le texte après \"" + phrase.substr(2) +
+                                                     "\" passerait sous la ligne de son cadre : il manque " +
+                                                     reelVersChaine(std::ceil(manque - jeuApresPhrase)) + " pixels");
         ecrire(c, instruction, avant, x, haut);
         ecrire(c, instruction, phrase, debut, haut);
-        x = debut + largeur;
+        x = debut + largeur + manque;
     }
     ecrire(c, instruction, morceaux.back(), x, haut);
     c.plume = std::max(c.plume, haut + pasLigne + 2);
@@ -462,11 +551,16 @@ const TinstructionPage instructionsPage[] = {
     {"opération", composerOperation}, {"lien", composerLien},       {"bouton", composerBouton},
 };
 
-// A block opens on a line that holds its word alone, or followed by its width.
+// A block opens on a line that holds its word alone, or followed by its width: one word that
+// begins as a number does, its reading then says whether it is one.
 bool ouvreUnBloc(const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
-    return mots.empty() || (mots.size() == 1 && mots[0].find_first_not_of("0123456789.,") == std::string::npos);
+    if (mots.empty()) return true;
+    if (mots.size() != 1) return false;
+    const std::string& mot = mots[0];
+    const std::size_t chiffre = mot.find_first_of("0123456789");
+    return chiffre != std::string::npos && mot.find_first_not_of("-+.,") >= chiffre;
 }
 
 const char* const motsDeBloc[] = {"propriété", "encadré", "boîte", "énoncé", "action"};
@@ -488,10 +582,12 @@ Tcomposer composerDe(const TinstructionLecon& instruction)
 // The page's height, in pixels of its picture, as it stands.
 double hauteurPage(const Tcomposition& c) { return std::max(c.bas, c.plume) - c.page.haut + 10; }
 
-// Nothing goes below the surface.
+// Nothing goes below the surface, nothing is left out of a full one.
 void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 {
     composerDe(instruction)(c, instruction);
+    noterLigne(c.page.lignes, surface(c), instruction.ligne);
+    if (surface(c).nbObjets >= nbObjetsMax) throw ErreurLecon(instruction.ligne, "la page a trop d'objets");
     if (hauteurPage(c) > hauteurSurface)
         throw ErreurLecon(instruction.ligne, "la page dépasse " + std::to_string(hauteurSurface) + " pixels de haut");
 }

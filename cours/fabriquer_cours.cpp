@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "cours/lecture_lecon.h"
 #include "cours/page_lecon.h"
 #include "cours/rendu_lecon.h"
 #include "platform/jpeg/ecriture_jpeg.h"
@@ -38,8 +39,8 @@ bool fabriquerPage(const QString& dossier, const QString& source)
         signaler(source, 0, "illisible");
         return false;
     }
-    const std::string contenu = depuisUnicode(QString::fromUtf8(fichier.readAll()));
     try {
+        const std::string contenu = texteDeLecon(fichier.readAll());
         // Texts are measured on a canvas of their own.
         QImage brouillon(1, 1, QImage::Format_RGB32);
         QPainter peintre(&brouillon);

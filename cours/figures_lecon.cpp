@@ -58,9 +58,10 @@ const TmotPlace places[] = {
     {"bas-droite", 0.4, 0.1, false},    {"bas-gauche", -0.4, 0.1, true},
 };
 
-// The numbers of the statements: coordinates and lengths in units of the figure, the ratio of a
-// point on a line to its segment, angles in degrees, and counts of marks and strips.
+// The numbers of the statements: coordinates in units of the figure, a protractor's radius, the
+// ratio of a point on a line to its segment, angles in degrees, and counts of marks and strips.
 constexpr TnombreLecon coordonnee{"la coordonnée", -1000, 1000};
+constexpr TnombreLecon rayonRapporteur{"le rayon du rapporteur", 1, 100};
 constexpr TnombreLecon rapportSur{"le rapport", -100, 100};
 constexpr TnombreLecon angleRotation{"l'angle", -360, 360};
 constexpr TnombreLecon nombreTraits{"le nombre de traits", 1, 10};
@@ -99,7 +100,7 @@ struct Tstatement {
     std::vector<std::string> arguments;
     Toptions options;
 
-    double nombre(std::size_t k, const TnombreLecon& genre = coordonnee) const
+    double nombre(std::size_t k, const TnombreLecon& genre) const
     {
         return nombreDe(instruction, arguments[k], genre);
     }
@@ -116,7 +117,8 @@ struct Tstatement {
 void point(Tfigure& f, const Tstatement& s)
 {
     const std::string& nom = s.arguments[0];
-    creerPointNomme(f, nom, s.options.couleur, s.nombre(1), s.nombre(2), s.dx(nom), s.options.dy);
+    creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee), s.dx(nom),
+                    s.options.dy);
 }
 
 // The constructed points of the engine, by the shape of their creator: from two objects ("milieu
@@ -341,8 +343,8 @@ void etiquette(Tfigure& f, const Tstatement& s)
         const std::size_t blanc = texte.find(' ');
         texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
     }
-    creerPoint(f, auxiliaire(f), texte, s.nombre(0), s.nombre(1), -0.42 * caracteresVisibles(texte),
-               0, s.options.couleur, 0);
+    creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee),
+               -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
 }
 
 // "rapporteur O A r": the program's own protractor, centre O, radius r, its 0 on [OA); beyond its
@@ -357,12 +359,13 @@ void rapporteur(Tfigure& f, const Tstatement& s)
     const double dy = ordonnee(f, s.arguments[1]) - ordonnee(f, o);
     const double zero = angleOriente(nul, 1, 0, dx, dy);
     if (nul) throw ErreurLecon(s.instruction.ligne, "le 0 du rapporteur n'a pas de direction");
+    const double rayon = s.nombre(2, rayonRapporteur);
     Toutil& outil = f.outils[static_cast<std::size_t>(++f.nbOutils)];
     outil.genre = outilRapporteur;
     outil.x = abscisse(f, o);
     outil.y = ordonnee(f, o);
     outil.angle = zero;
-    outil.rayon = s.nombre(2);
+    outil.rayon = rayon;
     // A page shows no arm and no handle to take.
     outil.brasReglable = false;
     outil.rayonPoignee = 0.4;
@@ -391,46 +394,82 @@ struct TstatementFigure {
     const char* mot;
     // The arguments it takes; -1 for a list of at least two.
     int nbArguments;
+    // The arguments that name objects of the figure: those from `premierNom` (1 when the first
+    // names what the statement makes) up to the numbers that end the statement.
+    int premierNom;
+    int nbNombres;
     void (*creer)(Tfigure& f, const Tstatement& s);
 };
 
 const TstatementFigure statements[] = {
-    {"point", 3, point},
-    {"milieu", 3, pointDeDeux<creerMilieu>},
-    {"sur", 4, pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
-    {"symétrique", 3, pointDeDeux<creerSymetriqueDroite>},
-    {"rotation", 4, pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
-    {"report", 5, pointDeQuatre<reporterLongueur>},
-    {"intersection", 3, pointDeDeux<creerIntersectionDroites>},
-    {"intersection-cercles", 3, pointDeDeux<creerIntersectionCercles>},
-    {"quatrième", 4, pointDeTrois<creerQuatriemeSommet>},
-    {"segment", 2, ligneDeDeux<creerSegment>},
-    {"droite", 2, ligneDeDeux<creerDroite>},
-    {"demi-droite", 2, ligneDeDeux<creerDemiDroite>},
-    {"perpendiculaire", 3, ligneNommee<creerPerpendiculaire>},
-    {"parallèle", 3, ligneNommee<creerParallele>},
-    {"médiatrice", 3, ligneNommee<creerMediatrice>},
-    {"cercle", 3, ligneNommee<creerCercle>},
-    {"disque", 3, disque},
-    {"arc", 4, arc},
-    {"polygone", -1, polygone},
-    {"ligne-brisée", -1, ligneBrisee},
-    {"angle-droit", 3, angleDroit},
-    {"marque-angle", 3, marqueAngle},
-    {"codage", 3, codage},
-    {"graduation", 3, graduation},
-    {"partage", 5, partage},
-    {"rapporteur", 3, rapporteur},
+    {"point", 3, 1, 2, point},
+    {"milieu", 3, 1, 0, pointDeDeux<creerMilieu>},
+    {"sur", 4, 1, 1, pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
+    {"symétrique", 3, 1, 0, pointDeDeux<creerSymetriqueDroite>},
+    {"rotation", 4, 1, 1, pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
+    {"report", 5, 1, 0, pointDeQuatre<reporterLongueur>},
+    {"intersection", 3, 1, 0, pointDeDeux<creerIntersectionDroites>},
+    {"intersection-cercles", 3, 1, 0, pointDeDeux<creerIntersectionCercles>},
+    {"quatrième", 4, 1, 0, pointDeTrois<creerQuatriemeSommet>},
+    {"segment", 2, 0, 0, ligneDeDeux<creerSegment>},
+    {"droite", 2, 0, 0, ligneDeDeux<creerDroite>},
+    {"demi-droite", 2, 0, 0, ligneDeDeux<creerDemiDroite>},
+    {"perpendiculaire", 3, 1, 0, ligneNommee<creerPerpendiculaire>},
+    {"parallèle", 3, 1, 0, ligneNommee<creerParallele>},
+    {"médiatrice", 3, 1, 0, ligneNommee<creerMediatrice>},
+    {"cercle", 3, 1, 0, ligneNommee<creerCercle>},
+    {"disque", 3, 1, 0, disque},
+    {"arc", 4, 1, 0, arc},
+    {"polygone", -1, 1, 0, polygone},
+    {"ligne-brisée", -1, 1, 0, ligneBrisee},
+    {"angle-droit", 3, 0, 0, angleDroit},
+    {"marque-angle", 3, 0, 0, marqueAngle},
+    {"codage", 3, 0, 1, codage},
+    {"graduation", 3, 0, 1, graduation},
+    {"partage", 5, 0, 1, partage},
+    {"rapporteur", 3, 0, 1, rapporteur},
 };
+
+// Every object the statement builds on is already in the figure.
+void verifierNoms(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
+{
+    const std::size_t fin = s.arguments.size() - static_cast<std::size_t>(statement.nbNombres);
+    for (std::size_t k = static_cast<std::size_t>(statement.premierNom); k < fin; ++k)
+        if (indiceObjet(f, s.arguments[k]) == 0)
+            throw ErreurLecon(s.instruction.ligne, "la figure n'a pas d'objet \"" + s.arguments[k] + "\"");
+}
+
+// What the statement made is drawn whole: nothing left out of a full figure, nothing undefined,
+// no point shown further out of the box than the painter looks for the ink of labels.
+void verifierObjetsFaits(const Tfigure& f, const TinstructionLecon& instruction, int avant)
+{
+    if (f.nbObjets >= nbObjetsMax) throw ErreurLecon(instruction.ligne, "la figure a trop d'objets");
+    for (int i = avant + 1; i <= f.nbObjets; ++i) {
+        const Tobjet& o = *f.objets[i];
+        if (o.indefini)
+            throw ErreurLecon(instruction.ligne, "\"" + instruction.mot +
+                                                     "\" ne donne rien : points confondus, droites parallèles "
+                                                     "ou cercles sans point commun");
+        if (!o.point || !o.visible) continue;
+        const int x = versPixelX(f, o.point->x), y = versPixelY(f, o.point->y);
+        const std::string& nom = o.point->etiquette.empty() ? o.nom : o.point->etiquette;
+        const int m = margeVerifieeFigure;
+        if (x < -m || x > f.largeur + m || y < -m || y > f.hauteur + m)
+            throw ErreurLecon(instruction.ligne, "\"" + nom + "\" est hors de sa figure, en (" +
+                                                     std::to_string(x) + ", " + std::to_string(y) + ")");
+    }
+}
 
 }  // namespace
 
 void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
+    const int avant = figure.nbObjets;
     if (instruction.mot == "étiquette") {
         if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "étiquette x y texte");
         etiquette(figure, {instruction, {mots[0], mots[1]}, {}});
+        verifierObjetsFaits(figure, instruction, avant);
         return;
     }
     for (const TstatementFigure& statement : statements) {
@@ -440,7 +479,7 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
         const int n = static_cast<int>(s.arguments.size());
         if (statement.nbArguments >= 0 ? n != statement.nbArguments : n < 3)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
-        const int avant = figure.nbObjets;
+        verifierNoms(figure, statement, s);
         statement.creer(figure, s);
         Tobjet* dernier = figure.nbObjets > avant ? objetAModifier(figure, figure.nbObjets) : nullptr;
         // "invisible" hides what the statement made last: a construction line, a circle that
@@ -448,6 +487,7 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
         // point's label away.
         if (dernier && s.options.invisible) dernier->visible = false;
         if (dernier && dernier->point && s.options.sansNom) dernier->point->etiquette.clear();
+        verifierObjetsFaits(figure, instruction, avant);
         return;
     }
     throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'est pas un objet de figure");

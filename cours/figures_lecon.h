@@ -5,4 +5,8 @@
 #include "cours/source_lecon.h"
 #include "engine/figure/figure.h"
 
+// Around a figure's box, the painter looks this many pixels far for the ink of points and labels,
+// which would be cut on the page; a statement refuses a point shown further out.
+constexpr int margeVerifieeFigure = 40;
+
 void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction);

@@ -30,6 +30,10 @@ constexpr int tailleTexteLecon = 12;
 struct TfigureLecon {
     std::unique_ptr<Tfigure> surface;
     int x = 0, y = 0;
+    // The source lines of the "figure" instruction and of the statement that made each object,
+    // by index from 1, for the checks made while painting.
+    int ligne = 0;
+    std::vector<int> lignes;
 };
 
 struct TpageLecon {
@@ -38,6 +42,8 @@ struct TpageLecon {
     int gauche = gaucheImageCours, haut = hautImageCours;
     int largeur = 0, hauteur = 0;
     std::unique_ptr<Tfigure> surface;
+    // The source line of the instruction that made each object of the surface, by index from 1.
+    std::vector<int> lignes;
     std::vector<TfigureLecon> figures;
     // Rectangles of the paint box where the window puts buttons: nothing may be drawn there.
     std::vector<TRect> espacesLibres;

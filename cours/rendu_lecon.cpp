@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "cours/figures_lecon.h"
 #include "engine/base/nombres.h"
 #include "engine/figure/peinture.h"
 #include "platform/qt/canevas_qt.h"
@@ -32,6 +33,42 @@ int basDeLEncre(const QImage& image)
     return 0;
 }
 
+// The line of the statement whose object of the surface, painted alone at its place, puts ink at
+// the pixel (x, y); points alone when asked. 0 when none does.
+int ligneDeLEncre(Tfigure& f, const std::vector<int>& lignes, int x, int y, bool pointsSeuls = false)
+{
+    for (int i = 1; i <= f.nbObjets; ++i) {
+        const Tobjet& o = *f.objets[i];
+        const bool peint = o.classe == affPoint || (!pointsSeuls && o.aPeindre);
+        if (!peint) continue;
+        QImage pixel(1, 1, QImage::Format_RGB32);
+        pixel.fill(Qt::white);
+        {
+            QPainter peintre(&pixel);
+            peintre.translate(-x, -y);
+            CanevasQt canevas(peintre);
+            dessinerObjet(f, canevas, i);
+        }
+        if (estEncre(pixel.pixel(0, 0))) return lignes[static_cast<std::size_t>(i - 1)];
+    }
+    return 0;
+}
+
+// The line at fault for ink at the pixel (x, y) of the picture: an object of a figure there, else
+// an object of the page, else the figure there, for its instruments.
+int ligneDeLEncre(TpageLecon& page, int x, int y)
+{
+    int ligneFigure = 0;
+    for (TfigureLecon& figure : page.figures) {
+        const Tfigure& f = *figure.surface;
+        if (x < figure.x || x >= figure.x + f.largeur || y < figure.y || y >= figure.y + f.hauteur) continue;
+        if (const int ligne = ligneDeLEncre(*figure.surface, figure.lignes, x - figure.x, y - figure.y)) return ligne;
+        ligneFigure = figure.ligne;
+    }
+    const int ligne = ligneDeLEncre(*page.surface, page.lignes, x, y);
+    return ligne > 0 ? ligne : ligneFigure;
+}
+
 std::string rectangleEnTexte(const TRect& r)
 {
     return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
@@ -39,14 +76,14 @@ std::string rectangleEnTexte(const TRect& r)
 }
 
 // A button's rectangle of the paint box, read on the picture that stands at the page's corner.
-void verifierEspaceLibre(const TpageLecon& page, const QImage& image, const TRect& espace)
+void verifierEspaceLibre(TpageLecon& page, const QImage& image, const TRect& espace)
 {
     for (int y = std::max(0, espace.top - page.haut); y < std::min(image.height(), espace.bottom - page.haut); ++y)
         for (int x = std::max(0, espace.left - page.gauche);
              x < std::min(image.width(), espace.right - page.gauche); ++x)
             if (estEncre(image.pixel(x, y)))
-                throw ErreurLecon(0, "un bouton de la fenêtre cacherait le dessin en " +
-                                         rectangleEnTexte(espace));
+                throw ErreurLecon(ligneDeLEncre(page, x, y),
+                                  "un bouton de la fenêtre cacherait le dessin en " + rectangleEnTexte(espace));
 }
 
 // The points of a figure and their labels painted alone, with room around the box: a label too
@@ -54,7 +91,7 @@ void verifierEspaceLibre(const TpageLecon& page, const QImage& image, const TRec
 // lines of instruments, run to the edges of the window and are cut there on purpose.
 void verifierFigure(const TfigureLecon& figure, int rang)
 {
-    constexpr int marge = 40;
+    constexpr int marge = margeVerifieeFigure;
     Tfigure& f = *figure.surface;
     const int nbOutils = f.nbOutils;
     f.nbOutils = 0;
@@ -77,10 +114,12 @@ void verifierFigure(const TfigureLecon& figure, int rang)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const bool dedans = x >= marge && x < marge + f.largeur && y >= marge && y < marge + f.hauteur;
-            if (!dedans && estEncre(image.pixel(x, y)))
-                throw ErreurLecon(0, "la figure " + std::to_string(rang) + " déborde de sa boîte en (" +
-                                         std::to_string(figure.x + x - marge) + ", " +
-                                         std::to_string(figure.y + y - marge) + ") de l'image");
+            if (dedans || !estEncre(image.pixel(x, y))) continue;
+            const int ligne = ligneDeLEncre(f, figure.lignes, x - marge, y - marge, true);
+            throw ErreurLecon(ligne > 0 ? ligne : figure.ligne,
+                              "la figure " + std::to_string(rang) + " déborde de sa boîte en (" +
+                                  std::to_string(figure.x + x - marge) + ", " +
+                                  std::to_string(figure.y + y - marge) + ") de l'image");
         }
 }
 
@@ -90,8 +129,9 @@ void verifierTextes(const TpageLecon& page)
     for (int i = 1; i <= f.nbObjets; ++i) {
         const Ttexte* t = std::get_if<Ttexte>(&f.objets[i]->donnees);
         if (t && t->xFin > page.largeur - 2)
-            throw ErreurLecon(0, "le texte \"" + t->texte + "\" sort de l'image de " +
-                                     reelVersChaine(t->xFin - page.largeur + 2) + " pixels");
+            throw ErreurLecon(page.lignes[static_cast<std::size_t>(i - 1)],
+                              "le texte \"" + t->texte + "\" sort de l'image de " +
+                                  reelVersChaine(t->xFin - page.largeur + 2) + " pixels");
     }
 }
 

@@ -1,6 +1,6 @@
 // Any bytes as a lesson source: the reader and the layout either give a page, which paints on a
 // recording canvas, or stop with a line of the source and a reason; never a crash, an overflow,
-// or a page whose sizes came from a number out of its bounds.
+// a page whose sizes came from a number out of its bounds, or an object whose line is unknown.
 
 #include <algorithm>
 #include <cmath>
@@ -53,8 +53,11 @@ void verifierPage(const TpageLecon& page)
 {
     verifier(page.largeur > 0 && page.largeur <= largeurZoneCours);
     verifier(page.hauteur > 0 && page.hauteur <= page.surface->hauteur);
+    // Every object knows its source line, for the checks made while painting.
+    verifier(page.lignes.size() == static_cast<std::size_t>(page.surface->nbObjets));
     for (const TfigureLecon& figure : page.figures) {
         const Tfigure& f = *figure.surface;
+        verifier(figure.lignes.size() == static_cast<std::size_t>(f.nbObjets) && figure.ligne >= 1);
         verifier(f.largeur >= 1 && f.largeur <= largeurZoneCours && f.hauteur >= 1 && f.hauteur <= page.surface->hauteur);
         verifier(std::isfinite(f.echelle) && f.echelle > 0);
         verifier(figure.x >= -page.gauche && figure.x <= largeurZoneCours);

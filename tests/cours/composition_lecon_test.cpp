@@ -11,6 +11,7 @@
 
 #include "cours/page_lecon.h"
 #include "cours/rendu_lecon.h"
+#include "engine/text/texte_balise.h"
 #include "navigation/arbres.h"
 #include "platform/qt/canevas_qt.h"
 
@@ -33,6 +34,14 @@ protected:
             return std::to_string(e.ligne()) + ": " + e.what();
         }
         return {};
+    }
+
+    // A text's width as the layout measures it.
+    int largeur(const std::string& texte)
+    {
+        double x = 0;
+        dessinerTexte(mesure, texte, x, 0, 0, styleNormal, tailleTexteLecon);
+        return static_cast<int>(x);
     }
 
     TpageDuCours pageDuCours{1002, "Titre", 0, 0};
@@ -58,15 +67,27 @@ TEST_F(Composition, unePhraseDeLienSePoseSurSonCadreEtLaSuiteLaSuit)
     const TpageLecon page = composer("titre\nlien 300 100 75 : {numérateur} de la fraction\n");
     const Ttexte* phrase = texte(page, "$knumérateur");
     ASSERT_TRUE(phrase);
-    EXPECT_EQ(phrase->x, 300 - gaucheImageCours);
+    EXPECT_GE(phrase->x, 300 - gaucheImageCours);
     EXPECT_EQ(phrase->y, 100 - 18 - hautImageCours);
     const Ttexte* suite = texte(page, " de la fraction");
     ASSERT_TRUE(suite);
-    EXPECT_GT(suite->x, phrase->x + 65);
-    EXPECT_LT(suite->x, phrase->x + 75);
+    EXPECT_EQ(suite->x, phrase->x + largeur("$knumérateur"));
     EXPECT_EQ(suite->y, phrase->y);
 }
 
+// The window's line under a frame runs its whole width, a pixel past each end: a comma after a
+// phrase narrower than its frame stands just past the line, the phrase moved right for it.
+TEST_F(Composition, leTexteApresUnePhraseCommenceApresLaLigneDeSonCadre)
+{
+    const int cadre = largeur("$knumérateur") + 10;
+    const TpageLecon page =
+        composer("titre\nlien 300 100 " + std::to_string(cadre) + " : {numérateur}, de la fraction\n");
+    const Ttexte* suite = texte(page, ", de la fraction");
+    ASSERT_TRUE(suite);
+    const double finLigne = 300 + cadre - gaucheImageCours;
+    EXPECT_GE(suite->x, finLigne + 2);
+    EXPECT_LE(suite->x, finLigne + 4);
+}
 TEST_F(Composition, unePhraseQuiNeTientPasSurSonCadreArreteLaConstruction)
 {
     const struct {
@@ -79,12 +100,22 @@ TEST_F(Composition, unePhraseQuiNeTientPasSurSonCadreArreteLaConstruction)
         {"titre\nlien 300 100 75 ; 500 100 75 : {numérateur}\n", "2: autant de {phrases} que de cadres"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << erreur(c.source);
+    // A comma after a phrase 10 pixels narrower than its frame, whose text before already leaves
+    // 6 pixels of room: the phrase moves right by 1, and the comma would stand 11 pixels too near
+    // the line, 2 more than a text may leave after a phrase.
+    const int debut = gaucheImageCours + 14 + largeur("Avec ") + 6;
+    const std::string lien = "titre\nlien " + std::to_string(debut) + " 100 " +
+                             std::to_string(largeur("$kl'équerre") + 10) + " : Avec {l'équerre}, on vérifie\n";
+    EXPECT_EQ(erreur(lien), "2: le texte après \"l'équerre\" passerait sous la ligne de son cadre : il manque 9 pixels");
 }
 
 TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
 {
+    // Nine rows of eighty empty cells: more objects than a page holds.
+    std::string rangeesVides;
+    for (int k = 0; k < 9; ++k) rangeesVides += std::string(81, '|') + "\n";
     const struct {
-        const char* source;
+        std::string source;
         const char* message;
     } cas[] = {
         {"titre\naller 100\nUne ligne\naller 108\nUne autre ligne\n", "5: \"Une autre ligne\" chevauche \"Une ligne\""},
@@ -97,12 +128,30 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
         {"titre\nfin\n", "2: \"fin\" de trop"},
         {"titre\nsaut deux\n", "2: nombre attendu au lieu de \"deux\""},
         // A label that would be cut at the edge of its figure.
-        {"titre\nfigure 100 100 100\npoint A 3.2 1 droite\nfin\n", "0: la figure 1 déborde de sa boîte"},
+        {"titre\nfigure 100 100 100\npoint A 3.2 1 droite\nfin\n", "3: la figure 1 déborde de sa boîte"},
+        // A point far out of its box, where the painter does not look.
+        {"titre\nfigure 100 300 150\npoint Z 13 4\nfin\n", "3: \"Z\" est hors de sa figure, en (390, 30)"},
+        {"titre\nfigure 100 300 150\npoint A 1 1\nsegment X A\nfin\n", "4: la figure n'a pas d'objet \"X\""},
+        {"titre\nfigure 100 300 150\npoint A 1 1\nmilieu I A Y\nfin\n", "4: la figure n'a pas d'objet \"Y\""},
+        {"titre\nfigure 100 300 150\npoint A 1 1\npoint B 4 1\npoint C 1 3\npoint D 4 3\ndroite A B\n"
+         "droite C D\nintersection I (AB) (CD)\nfin\n",
+         "9: \"intersection\" ne donne rien"},
+        {"titre\nfigure 100 300 150\npoint A 1 1\npoint B 4 1\ngraduation A B 100\ngraduation A B 100\nfin\n",
+         "6: la figure a trop d'objets"},
         // A figure line under the back button, at (680, 20) of the paint box.
-        {"titre\naller 20\nfigure 600 150 30\npoint A 0.3 0.5 sans-nom\npoint B 4.7 0.5 sans-nom\nsegment A B\nfin\n",
-         "0: un bouton de la fenêtre cacherait le dessin en (679, 19)-(771, 46)"},
+        {"titre\naller 20\nfigure 600 150 30\npoint A 0.3 0.5 sans-nom\npoint B 4.7 0.5 invisible\nsegment A B\nfin\n",
+         "6: un bouton de la fenêtre cacherait le dessin en (679, 19)-(771, 46)"},
         // A declared link button over a text.
-        {"titre\naller 300\nUne ligne\nbouton 90 300 100\n", "0: un bouton de la fenêtre cacherait le dessin en (90, 300)-(190, 323)"},
+        {"titre\naller 300\nUne ligne\nbouton 90 300 100\n", "3: un bouton de la fenêtre cacherait le dessin en (90, 300)-(190, 323)"},
+        // Posed operations the engine would not draw, or that run off the page.
+        {"titre\nopération division 100 12 0\n", "2: cette division ne se pose pas"},
+        {"titre\nopération addition 100 abc+def\n", "2: cette addition ne se pose pas"},
+        {"titre\nopération soustraction 100 3-12\n", "2: cette soustraction ne se pose pas"},
+        {"titre\nopération addition 100 " + std::string(40, '7') + "+1\n", "2: cette addition ne se pose pas"},
+        {"titre\nopération multiplication 100 7 8\n", "2: cette multiplication ne se pose pas"},
+        {"titre\nopération addition 700 123456789+1\n", "2: l'opération dépasse à droite de"},
+        {"titre\ntableau 500 100 100\n| | |\nfin\n", "2: le tableau dépasse à droite de 50 pixels"},
+        {"titre\ntableau 90 7\n" + rangeesVides + "fin\n", "2: la page a trop d'objets"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
 }
@@ -136,6 +185,9 @@ TEST_F(Composition, unNombreHorsDeSaFormeOuDeSesBornesArreteLaConstructionALaBon
         {"titre\nopération division 120 10 7 2147483647\n", "2: le nombre de décimales 2147483647 n'est pas entre 0 et 10"},
         {"titre\ntableau 96 0\n| a |\nfin\n", "2: la largeur 0 n'est pas entre 1 et 763"},
         {"titre\nencadré 0,5\nfin\n", "2: la largeur 0,5 n'est pas entre 1 et 763"},
+        {"titre\nboîte -5\nfin\n", "2: la largeur -5 n'est pas entre 1 et 763"},
+        {figure + "rapporteur A B 0\nfin\n", "5: le rayon du rapporteur 0 n'est pas entre 1 et 100"},
+        {figure + "rapporteur A B -1\nfin\n", "5: le rayon du rapporteur -1 n'est pas entre 1 et 100"},
         {"titre\nlien 300 100 .5 : {a}\n", "2: nombre attendu au lieu de \".5\""},
         {"titre\nsaut 50\nsaut 50\nsaut 50\nsaut 50\n", "5: la page dépasse 4000 pixels de haut"},
     };

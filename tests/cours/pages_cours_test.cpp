@@ -60,10 +60,15 @@ struct TimagePlacee {
     }
 };
 
-// The writing of links is blue.
+// The writing of links is blue; the other writing is black.
 bool estBleu(QRgb p)
 {
     return qBlue(p) > qRed(p) + 80 && qBlue(p) > qGreen(p) + 80;
+}
+
+bool estNoir(QRgb p)
+{
+    return qRed(p) < 160 && qGreen(p) < 160 && qBlue(p) < 160;
 }
 
 std::optional<TimagePlacee> imageDe(const TpageCours& page)
@@ -164,6 +169,12 @@ TEST(PagesCours, surLaPageChaqueCadreDeLienEstSurSaPhrase)
             EXPECT_GE(premiere, c.x) << page.codeImage << " cadre en " << c.x << ", " << c.y;
             EXPECT_LE(premiere, c.x + jeu) << page.codeImage << " cadre en " << c.x << ", " << c.y;
             EXPECT_GE(derniere, c.x + c.largeur - 1 - jeu) << page.codeImage << " cadre en " << c.x << ", " << c.y;
+            // The blue line runs from a pixel before the zone to a pixel past it: over its right
+            // half and the pixel after it, no black writing, the text after the phrase keeps clear.
+            int noirs = 0;
+            for (int x = c.x + c.largeur / 2; x <= c.x + c.largeur + 1; ++x)
+                for (int y = c.y - 15; y < c.y - 1; ++y) noirs += estNoir(vue.pixel(x, y)) ? 1 : 0;
+            EXPECT_EQ(noirs, 0) << page.codeImage << " cadre en " << c.x << ", " << c.y;
         }
     }
     EXPECT_EQ(vues, 18);

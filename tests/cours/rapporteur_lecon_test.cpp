@@ -26,7 +26,7 @@ std::unique_ptr<Tfigure> figureDe(const std::string& source)
 
 TEST(RapporteurLecon, sesDeuxGraduationsPartentDeZeroChacuneDUnCote)
 {
-    const std::unique_ptr<Tfigure> f = figureDe("point O 5 1\npoint A 5 4\nrapporteur O A 3 vert\n");
+    const std::unique_ptr<Tfigure> f = figureDe("point O 0 0\npoint A 0 3\nrapporteur O A 3 vert\n");
     ASSERT_EQ(f->nbOutils, 1);
     const Toutil& o = f->outils[1];
     EXPECT_EQ(o.genre, outilRapporteur);

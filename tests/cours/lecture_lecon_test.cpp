@@ -1,0 +1,37 @@
+// A lesson file is read as UTF-8, line by line, into the program's texts: what would show as "?"
+// on the page stops the build at its line.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cours/lecture_lecon.h"
+#include "cours/source_lecon.h"
+
+namespace {
+
+std::string erreur(const char* octets)
+{
+    try {
+        texteDeLecon(QByteArray(octets));
+    } catch (const ErreurLecon& e) {
+        return std::to_string(e.ligne()) + ": " + e.what();
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(LectureLecon, desOctetsQuiNeSontPasDeLUtf8OuUnCaractereSansPlaceArretentLaConstruction)
+{
+    EXPECT_EQ(texteDeLecon(QByteArray("titre\nL'\xC3\xA9querre, le c\xC5\x93ur ?\n")), "titre\nL'équerre, le cœur ?\n");
+    const struct {
+        const char* octets;
+        const char* message;
+    } cas[] = {
+        {"titre\nL'\xE9querre\n", "2: la ligne n'est pas écrite en UTF-8"},
+        {"titre\n\nL'\xC3\n", "3: la ligne n'est pas écrite en UTF-8"},
+        {"titre\nA \xE2\x86\x92 B\n", "2: le caractère U+2192 n'existe pas dans les textes du programme"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(erreur(c.octets), c.message);
+}
