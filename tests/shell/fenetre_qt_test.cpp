@@ -20,6 +20,15 @@
 
 namespace {
 
+// A chapter-1 exercise of two questions whose one typed field expects 12.
+void poserDeuxQuestionsDouze()
+{
+    TdonneesCommunes& d = *donneesCommunes;
+    d.nbQuestions = 2;
+    definirChampsReponse(d, 1);
+    d.valeurAttendue[1] = 12;
+}
+
 // The window as a pupil finds it: shown, on its welcome screen.
 struct FenetreOuverte {
     FenetreOuverte() : fenetre("/tmp/vastrelle-essai/vastrelle")
@@ -39,6 +48,15 @@ struct FenetreOuverte {
         return QTest::qWaitForWindowActive(&fenetre);
     }
 
+    // The exercise of two questions started from the keyboard's menu; its answer field.
+    QLineEdit* lancerDeuxQuestionsDouze()
+    {
+        if (!entrerAuClavier()) return nullptr;
+        inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+        lancerExercice(*donneesCommunes, 2);
+        return fenetre.findChild<QLineEdit*>("Edit1");
+    }
+
     FenetreQt fenetre;
     ZoneDessinQt* accueil = nullptr;
     QTabWidget* pages = nullptr;
@@ -46,15 +64,6 @@ struct FenetreOuverte {
 
 // Green dominates in both states of the Enter button, the lit one being the lighter.
 int clarte(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c); }
-
-// A chapter-1 exercise of two questions whose one typed field expects 12.
-void poserDeuxQuestionsDouze()
-{
-    TdonneesCommunes& d = *donneesCommunes;
-    d.nbQuestions = 2;
-    definirChampsReponse(d, 1);
-    d.valeurAttendue[1] = 12;
-}
 
 // A key as the keyboard gives it: to whatever has the focus.
 void taper(Qt::Key touche) { QTest::keyClick(QApplication::focusWidget(), touche); }
@@ -110,13 +119,10 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
 TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
 {
     FenetreOuverte f;
-    ASSERT_TRUE(f.entrerAuClavier());
-    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    QLineEdit* champ = f.lancerDeuxQuestionsDouze();
+    ASSERT_TRUE(champ && champ->hasFocus());
     TdonneesCommunes& d = *donneesCommunes;
-    lancerExercice(d, 2);
-    auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
     auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
-    ASSERT_TRUE(champ->hasFocus());
 
     QTest::keyClicks(champ, "11");
     taper(Qt::Key_Return);
@@ -148,13 +154,10 @@ TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
 TEST(FenetreQt, uneEntreeTenueApresUneMauvaiseReponseNeCouteQuUnEssai)
 {
     FenetreOuverte f;
-    ASSERT_TRUE(f.entrerAuClavier());
-    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    QLineEdit* champ = f.lancerDeuxQuestionsDouze();
+    ASSERT_TRUE(champ && champ->hasFocus());
     TdonneesCommunes& d = *donneesCommunes;
-    lancerExercice(d, 2);
-    auto* champ = f.fenetre.findChild<QLineEdit*>("Edit1");
     auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
-    ASSERT_TRUE(champ->hasFocus());
 
     QTest::keyClicks(champ, "11");
     tenirTouche(Qt::Key_Return, 4);
@@ -210,11 +213,10 @@ TEST(FenetreQt, unImagicielPasAPasGardeLeFocusSurSuite)
 TEST(FenetreQt, uneQuestionRegleeRendLeFocusASuiteDeQuelqueFaconQuOnYRevienne)
 {
     FenetreOuverte f;
-    ASSERT_TRUE(f.entrerAuClavier());
-    inscrireChapitre(2, {poserDeuxQuestionsDouze, nullptr, nullptr, nullptr, nullptr});
+    QLineEdit* champ = f.lancerDeuxQuestionsDouze();
+    ASSERT_NE(champ, nullptr);
     TdonneesCommunes& d = *donneesCommunes;
-    lancerExercice(d, 2);
-    QTest::keyClicks(f.fenetre.findChild<QLineEdit*>("Edit1"), "12");
+    QTest::keyClicks(champ, "12");
     taper(Qt::Key_Return);
     auto* suite = f.fenetre.findChild<QPushButton*>("BoutonSuite");
     // Shown disabled during the buttons' delay, Suite takes the focus once usable.
