@@ -295,7 +295,8 @@ private:
         noter("clic " + std::to_string(numero) + " " + texte(p));
         bouger(p);
         bouton(numero, true);
-        if (numero == 1) noterAppui(p);
+        // The welcome screen's pictures answer every button.
+        noterAppui(p);
         apres();
         bouton(numero, false);
         apres();
