@@ -48,6 +48,8 @@ struct FenetreOuverte {
         return QTest::qWaitForWindowActive(&fenetre);
     }
 
+    QPushButton* bouton(const char* nom) { return fenetre.findChild<QPushButton*>(nom); }
+
     // The exercise of two questions started from the keyboard's menu; its answer field.
     QLineEdit* lancerDeuxQuestionsDouze()
     {
@@ -122,7 +124,7 @@ TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
     QLineEdit* champ = f.lancerDeuxQuestionsDouze();
     ASSERT_TRUE(champ && champ->hasFocus());
     TdonneesCommunes& d = *donneesCommunes;
-    auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
+    auto* reessayer = f.bouton("BoutonReessayer");
 
     QTest::keyClicks(champ, "11");
     taper(Qt::Key_Return);
@@ -138,14 +140,14 @@ TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)
     champ->clear();
     QTest::keyClicks(champ, "12");
     taper(Qt::Key_Enter);
-    EXPECT_TRUE(f.fenetre.findChild<QPushButton*>("BoutonSuite")->hasFocus());
+    EXPECT_TRUE(f.bouton("BoutonSuite")->hasFocus());
 
     f.fenetre.fenetre().TimerTimer();  // the buttons' delay runs out
     taper(Qt::Key_Enter);
     EXPECT_EQ(d.numeroQuestion, 2);
     QTest::keyClicks(champ, "12");
     taper(Qt::Key_Return);
-    EXPECT_TRUE(f.fenetre.findChild<QPushButton*>("BoutonSommaire")->hasFocus());
+    EXPECT_TRUE(f.bouton("BoutonSommaire")->hasFocus());
     f.fenetre.fenetre().TimerTimer();
     taper(Qt::Key_Return);
     EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
@@ -157,7 +159,7 @@ TEST(FenetreQt, uneEntreeTenueApresUneMauvaiseReponseNeCouteQuUnEssai)
     QLineEdit* champ = f.lancerDeuxQuestionsDouze();
     ASSERT_TRUE(champ && champ->hasFocus());
     TdonneesCommunes& d = *donneesCommunes;
-    auto* reessayer = f.fenetre.findChild<QPushButton*>("BoutonReessayer");
+    auto* reessayer = f.bouton("BoutonReessayer");
 
     QTest::keyClicks(champ, "11");
     tenirTouche(Qt::Key_Return, 4);
@@ -177,7 +179,7 @@ TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
     TdonneesCommunes& d = *donneesCommunes;
     d.imagiciel = 1507;  // "Médiatrice avec un losange", four steps
     lancerImagiciel(d);
-    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonAvancer");
+    auto* suite = f.bouton("BoutonAvancer");
     suite->setFocus();
     for (int i = 0; i < 8; ++i) taper(Qt::Key_Return);
     EXPECT_FALSE(suite->isEnabled()) << "Enter never pressed Retour beside it";
@@ -195,12 +197,12 @@ TEST(FenetreQt, unImagicielPasAPasGardeLeFocusSurSuite)
     QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, mediatrice);
     QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, mediatrice);
     ASSERT_EQ(d.imagiciel, 1507);
-    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonAvancer");
+    auto* suite = f.bouton("BoutonAvancer");
     EXPECT_TRUE(suite->hasFocus());
 
     taper(Qt::Key_Return);
     EXPECT_EQ(d.etapeImagiciel, 2);
-    QTest::mouseClick(f.fenetre.findChild<QPushButton*>("BoutonReculer"), Qt::LeftButton);
+    QTest::mouseClick(f.bouton("BoutonReculer"), Qt::LeftButton);
     EXPECT_EQ(d.etapeImagiciel, 1);
     EXPECT_TRUE(suite->hasFocus()) << "Enter goes forward after a step back";
 
@@ -218,13 +220,13 @@ TEST(FenetreQt, uneQuestionRegleeRendLeFocusASuiteDeQuelqueFaconQuOnYRevienne)
     TdonneesCommunes& d = *donneesCommunes;
     QTest::keyClicks(champ, "12");
     taper(Qt::Key_Return);
-    auto* suite = f.fenetre.findChild<QPushButton*>("BoutonSuite");
+    auto* suite = f.bouton("BoutonSuite");
     // Shown disabled during the buttons' delay, Suite takes the focus once usable.
     suite->setEnabled(false);
     f.fenetre.fenetre().TimerTimer();
     EXPECT_TRUE(suite->hasFocus());
 
-    QTest::mouseClick(f.fenetre.findChild<QPushButton*>("BoutonQuitterExo"), Qt::LeftButton);
+    QTest::mouseClick(f.bouton("BoutonQuitterExo"), Qt::LeftButton);
     ASSERT_TRUE(f.accueil->isVisible());
     const QPoint entree(360, 480);
     QTest::mouseMove(f.accueil, entree);
