@@ -17,15 +17,18 @@ std::string codeUnicode(char32_t caractere)
     return code;
 }
 
-// The controls a line may hold: the tab that indents and the CR of a CR LF line end.
+// The control characters no page shows: all but the tab that indents.
 bool estControle(char32_t caractere) { return (caractere < 0x20 && caractere != '\t') || caractere == 0x7F; }
 
-// What is wrong with a line's character, at the position `k` of its `n`; empty when nothing.
+// What is wrong with the character at the place k of a line of n; empty when nothing. A CR that
+// ends the line is the first half of a CR LF line end.
 std::string defautDuCaractere(char32_t caractere, qsizetype k, qsizetype n)
 {
     if (caractere == '\r' && k == n - 1) return {};
-    if (caractere == '\r') return "une ligne finit par CR seul : les lignes d'une leçon finissent par LF ou CR LF";
-    if (estControle(caractere)) return "le caractère de contrôle " + codeUnicode(caractere) + " n'a pas sa place dans une leçon";
+    if (caractere == '\r')
+        return "une ligne finit par CR seul : les lignes d'une leçon finissent par LF ou CR LF";
+    if (estControle(caractere))
+        return "le caractère de contrôle " + codeUnicode(caractere) + " n'a pas sa place dans une leçon";
     if (caractere != '?' && depuisUnicode(QString::fromUcs4(&caractere, 1)) == "?")
         return "le caractère " + codeUnicode(caractere) + " n'existe pas dans les textes du programme";
     return {};
