@@ -120,8 +120,8 @@ struct Tstatement {
 Tobjet* point(Tfigure& f, const Tstatement& s)
 {
     const std::string& nom = s.arguments[0];
-    return creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee), s.dx(nom),
-                    s.options.dy);
+    return creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee),
+                           s.dx(nom), s.options.dy);
 }
 
 // The constructed points of the engine, by the shape of their creator: from two objects ("milieu
@@ -203,7 +203,7 @@ Tobjet* disque(Tfigure& f, const Tstatement& s)
 Tobjet* arc(Tfigure& f, const Tstatement& s)
 {
     return creerArcCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.arguments[3],
-                   s.options.couleur, s.options.trait, s.options.epaisseur);
+                          s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
 std::string sommetsDe(const std::vector<std::string>& arguments)
@@ -356,7 +356,7 @@ Tobjet* etiquette(Tfigure& f, const Tstatement& s)
         texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
     }
     return creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee),
-               -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
+                      -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
 }
 
 // "rapporteur O A r": the program's own protractor, centre O, radius r, its 0 on [OA); beyond its
@@ -448,17 +448,12 @@ const TstatementFigure statements[] = {
     {"rapporteur", 3, 0, 1, "01", rapporteur},
 };
 
-// The names a statement gives or uses: its arguments before the numbers that end it.
-std::size_t finDesNoms(const TstatementFigure& statement, const Tstatement& s)
-{
-    return s.arguments.size() - static_cast<std::size_t>(statement.nbNombres);
-}
-
 // No name is one of those the statements give their helper objects, and every object the
 // statement builds on is already in the figure.
 void verifierNoms(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
 {
-    const std::size_t fin = finDesNoms(statement, s);
+    // The names a statement gives or uses: its arguments before the numbers that end it.
+    const std::size_t fin = s.arguments.size() - static_cast<std::size_t>(statement.nbNombres);
     for (std::size_t k = 0; k < fin; ++k)
         if (s.arguments[k].starts_with('_'))
             throw ErreurLecon(s.instruction.ligne, "le nom \"" + s.arguments[k] +
@@ -523,11 +518,12 @@ void verifierObjetsFaits(const Tfigure& f, const TinstructionLecon& instruction,
     }
 }
 
-// A statement whose last object found no room: the figure holds nbObjetsMax objects, and its
-// creators make nothing beyond.
-void verifierPlace(const Tobjet* dernier, const TinstructionLecon& instruction)
+// The last object a statement made; none when it found no room, as the figure holds nbObjetsMax
+// objects and its creators make nothing beyond: the objects made before it would be a part.
+Tobjet* dernierFait(Tobjet* dernier, const TinstructionLecon& instruction)
 {
     if (!dernier) throw ErreurLecon(instruction.ligne, "la figure a trop d'objets");
+    return dernier;
 }
 
 }  // namespace
@@ -538,7 +534,7 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
     const int avant = figure.nbObjets;
     if (instruction.mot == "étiquette") {
         if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "étiquette x y texte");
-        verifierPlace(etiquette(figure, {instruction, {mots[0], mots[1]}, {}}), instruction);
+        dernierFait(etiquette(figure, {instruction, {mots[0], mots[1]}, {}}), instruction);
         verifierObjetsFaits(figure, instruction, avant);
         return;
     }
@@ -554,8 +550,7 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
                                                      std::to_string(nbSommetsMax) + " sommets");
         verifierNoms(figure, statement, s);
         verifierPlaces(figure, statement, s);
-        Tobjet* dernier = statement.creer(figure, s);
-        verifierPlace(dernier, instruction);
+        Tobjet* dernier = dernierFait(statement.creer(figure, s), instruction);
         // "invisible" hides what the statement made last: a construction line, a circle that
         // only gives an intersection, a point that only places others; "sans-nom" takes a
         // point's label away.
