@@ -464,17 +464,23 @@ void verifierNoms(const Tfigure& f, const TstatementFigure& statement, const Tst
             throw ErreurLecon(s.instruction.ligne, "la figure n'a pas d'objet \"" + s.arguments[k] + "\"");
 }
 
-// Two points at the same place on the figure as it stands, whatever their names: less than half a
-// pixel apart.
-bool confondus(const Tfigure& f, const std::string& a, const std::string& b)
+// The point of that name, which the statement needs: a line or a circle in its place leaves the
+// drawing undefined, or puts a protractor at the origin.
+const Tpoint& pointDe(const Tfigure& f, const Tstatement& s, const std::string& nom)
 {
-    const Tobjet* p = objetNomme(f, a);
-    const Tobjet* q = objetNomme(f, b);
-    return p && q && p->point && q->point &&
-           std::hypot(p->point->x - q->point->x, p->point->y - q->point->y) * f.echelle < 0.5;
+    const Tobjet* o = objetNomme(f, nom);
+    if (!o || !o->point) throw ErreurLecon(s.instruction.ligne, "\"" + nom + "\" n'est pas un point");
+    return *o->point;
 }
 
-// The points the statement's drawing stands on lie apart from each other.
+// Two points at the same place on the figure as it stands, whatever their names: less than half a
+// pixel apart.
+bool confondus(const Tfigure& f, const Tpoint& p, const Tpoint& q)
+{
+    return std::hypot(p.x - q.x, p.y - q.y) * f.echelle < 0.5;
+}
+
+// The points the statement's drawing stands on are points, apart from each other.
 void verifierPlaces(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
 {
     std::istringstream groupes(statement.distincts);
@@ -489,7 +495,7 @@ void verifierPlaces(const Tfigure& f, const TstatementFigure& statement, const T
             for (std::size_t j = i + 1; j < positions.size(); ++j) {
                 const std::string& a = s.arguments[positions[i]];
                 const std::string& b = s.arguments[positions[j]];
-                if (confondus(f, a, b))
+                if (confondus(f, pointDe(f, s, a), pointDe(f, s, b)))
                     throw ErreurLecon(s.instruction.ligne, "\"" + s.instruction.mot + "\" ne donne rien : \"" + a +
                                                                "\" et \"" + b + "\" sont confondus");
             }

@@ -240,6 +240,7 @@ TEST_F(Composition, unEnonceDeFigureQuiPerdraitCeQuIlDessineArreteLaConstruction
         {"partage A B C E 3", confondus("partage", "A", "E")},
         {"partage A B C D 1", "8: le nombre de parts 1 n'est pas entre 2 et 100"},
         {"rapporteur E A 3", confondus("rapporteur", "E", "A")},
+        {"cercle k A B\nrapporteur k A 3", "9: \"k\" n'est pas un point"},
         {"polygone p" + sommets, "8: \"polygone\" a plus de 40 sommets"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(figure + c.lignes + "\nfin\n"), c.message) << c.lignes;
