@@ -416,36 +416,39 @@ struct TstatementFigure {
     // positions of their arguments, in groups separated by blanks: "12 34" keeps 1 from 2 and 3
     // from 4, "012" keeps 0, 1 and 2 apart; "*" keeps every point of the list apart.
     const char* distincts;
+    // The vertex, then a point of each side, of the angle it marks or spans: sides that run the
+    // same way would give a full circle or a flat mark.
+    const char* angle;
     Tobjet* (*creer)(Tfigure& f, const Tstatement& s);
 };
 
 const TstatementFigure statements[] = {
-    {"point", 3, 1, 2, "", point},
-    {"milieu", 3, 1, 0, "12", pointDeDeux<creerMilieu>},
-    {"sur", 4, 1, 1, "12", pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
-    {"symétrique", 3, 1, 0, "", pointDeDeux<creerSymetriqueDroite>},
-    {"rotation", 4, 1, 1, "12", pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
-    {"report", 5, 1, 0, "12 34", pointDeQuatre<reporterLongueur>},
-    {"intersection", 3, 1, 0, "", pointDeDeux<creerIntersectionDroites>},
-    {"intersection-cercles", 3, 1, 0, "", pointDeDeux<creerIntersectionCercles>},
-    {"quatrième", 4, 1, 0, "123", pointDeTrois<creerQuatriemeSommet>},
-    {"segment", 2, 0, 0, "01", ligneDeDeux<creerSegment>},
-    {"droite", 2, 0, 0, "01", ligneDeDeux<creerDroite>},
-    {"demi-droite", 2, 0, 0, "01", ligneDeDeux<creerDemiDroite>},
-    {"perpendiculaire", 3, 1, 0, "", ligneNommee<creerPerpendiculaire>},
-    {"parallèle", 3, 1, 0, "", ligneNommee<creerParallele>},
-    {"médiatrice", 3, 1, 0, "12", ligneNommee<creerMediatrice>},
-    {"cercle", 3, 1, 0, "12", ligneNommee<creerCercle>},
-    {"disque", 3, 1, 0, "12", disque},
-    {"arc", 4, 1, 0, "123", arc},
-    {"polygone", -1, 1, 0, "*", polygone},
-    {"ligne-brisée", -1, 1, 0, "*", ligneBrisee},
-    {"angle-droit", 3, 0, 0, "012", angleDroit},
-    {"marque-angle", 3, 0, 0, "012", marqueAngle},
-    {"codage", 3, 0, 1, "01", codage},
-    {"graduation", 3, 0, 1, "01", graduation},
-    {"partage", 5, 0, 1, "0123", partage},
-    {"rapporteur", 3, 0, 1, "01", rapporteur},
+    {"point", 3, 1, 2, "", "", point},
+    {"milieu", 3, 1, 0, "12", "", pointDeDeux<creerMilieu>},
+    {"sur", 4, 1, 1, "12", "", pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
+    {"symétrique", 3, 1, 0, "", "", pointDeDeux<creerSymetriqueDroite>},
+    {"rotation", 4, 1, 1, "12", "", pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
+    {"report", 5, 1, 0, "12 34", "", pointDeQuatre<reporterLongueur>},
+    {"intersection", 3, 1, 0, "", "", pointDeDeux<creerIntersectionDroites>},
+    {"intersection-cercles", 3, 1, 0, "", "", pointDeDeux<creerIntersectionCercles>},
+    {"quatrième", 4, 1, 0, "123", "", pointDeTrois<creerQuatriemeSommet>},
+    {"segment", 2, 0, 0, "01", "", ligneDeDeux<creerSegment>},
+    {"droite", 2, 0, 0, "01", "", ligneDeDeux<creerDroite>},
+    {"demi-droite", 2, 0, 0, "01", "", ligneDeDeux<creerDemiDroite>},
+    {"perpendiculaire", 3, 1, 0, "", "", ligneNommee<creerPerpendiculaire>},
+    {"parallèle", 3, 1, 0, "", "", ligneNommee<creerParallele>},
+    {"médiatrice", 3, 1, 0, "12", "", ligneNommee<creerMediatrice>},
+    {"cercle", 3, 1, 0, "12", "", ligneNommee<creerCercle>},
+    {"disque", 3, 1, 0, "12", "", disque},
+    {"arc", 4, 1, 0, "123", "123", arc},
+    {"polygone", -1, 1, 0, "*", "", polygone},
+    {"ligne-brisée", -1, 1, 0, "*", "", ligneBrisee},
+    {"angle-droit", 3, 0, 0, "012", "102", angleDroit},
+    {"marque-angle", 3, 0, 0, "012", "102", marqueAngle},
+    {"codage", 3, 0, 1, "01", "", codage},
+    {"graduation", 3, 0, 1, "01", "", graduation},
+    {"partage", 5, 0, 1, "0123", "", partage},
+    {"rapporteur", 3, 0, 1, "01", "", rapporteur},
 };
 
 // No name is one of those the statements give their helper objects, and every object the
@@ -473,14 +476,23 @@ const Tpoint& pointDe(const Tfigure& f, const Tstatement& s, const std::string& 
     return *o->point;
 }
 
-// Two points at the same place on the figure as it stands, whatever their names: less than half a
-// pixel apart.
-bool confondus(const Tfigure& f, const Tpoint& p, const Tpoint& q)
+// Two places of the figure as it stands, (dx, dy) apart, are the same: less than half a pixel
+// apart.
+bool memePlace(const Tfigure& f, double dx, double dy) { return std::hypot(dx, dy) * f.echelle < 0.5; }
+
+// Two points at the same place, whatever their names.
+bool confondus(const Tfigure& f, const Tpoint& p, const Tpoint& q) { return memePlace(f, p.x - q.x, p.y - q.y); }
+
+// The sides of the angle at O through P and Q run the same way: Q brought to the distance OP
+// stands where P does.
+bool memeSens(const Tfigure& f, const Tpoint& o, const Tpoint& p, const Tpoint& q)
 {
-    return std::hypot(p.x - q.x, p.y - q.y) * f.echelle < 0.5;
+    const double k = std::hypot(p.x - o.x, p.y - o.y) / std::hypot(q.x - o.x, q.y - o.y);
+    return memePlace(f, p.x - o.x - k * (q.x - o.x), p.y - o.y - k * (q.y - o.y));
 }
 
-// The points the statement's drawing stands on are points, apart from each other.
+// The points the statement's drawing stands on are points, apart from each other, and the sides
+// of its angle part.
 void verifierPlaces(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
 {
     std::istringstream groupes(statement.distincts);
@@ -500,6 +512,14 @@ void verifierPlaces(const Tfigure& f, const TstatementFigure& statement, const T
                                                                "\" et \"" + b + "\" sont confondus");
             }
     }
+    const std::string angle = statement.angle;
+    if (angle.empty()) return;
+    const std::string& o = s.arguments[static_cast<std::size_t>(angle[0] - '0')];
+    const std::string& p = s.arguments[static_cast<std::size_t>(angle[1] - '0')];
+    const std::string& q = s.arguments[static_cast<std::size_t>(angle[2] - '0')];
+    if (memeSens(f, pointDe(f, s, o), pointDe(f, s, p), pointDe(f, s, q)))
+        throw ErreurLecon(s.instruction.ligne, "\"" + s.instruction.mot + "\" ne donne rien : [" + o + p + ") et [" +
+                                                   o + q + ") sont confondues");
 }
 
 // What the statement made is drawn whole: each object under a name of its own, nothing

@@ -235,6 +235,7 @@ TEST_F(Composition, unEnonceDeFigureQuiPerdraitCeQuIlDessineArreteLaConstruction
         {"ligne-brisée l A B E", confondus("ligne-brisée", "A", "E")},
         {"angle-droit A B E", confondus("angle-droit", "A", "E")},
         {"marque-angle B A B", confondus("marque-angle", "B", "B")},
+        {"milieu I A B\nangle-droit B A I", "9: \"angle-droit\" ne donne rien : [AB) et [AI) sont confondues"},
         {"codage A E 2", confondus("codage", "A", "E")},
         {"graduation A A 4", confondus("graduation", "A", "A")},
         {"partage A B C E 3", confondus("partage", "A", "E")},
