@@ -1,6 +1,7 @@
 #include "cours/figures_lecon.h"
 
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,8 @@ constexpr TnombreLecon rapportSur{"le rapport", -100, 100};
 constexpr TnombreLecon angleRotation{"l'angle", -360, 360};
 constexpr TnombreLecon nombreTraits{"le nombre de traits", 1, 10};
 constexpr TnombreLecon nombreParts{"le nombre de parts", 1, 100};
+// A strip alone draws no line across the quadrilateral.
+constexpr TnombreLecon nombreBandes{"le nombre de parts", 2, 100};
 
 // Reads the options among the words; the other words are kept, in order, as the arguments.
 std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Toptions& options)
@@ -114,17 +117,18 @@ struct Tstatement {
 };
 
 // "point A x y"
-void point(Tfigure& f, const Tstatement& s)
+Tobjet* point(Tfigure& f, const Tstatement& s)
 {
     const std::string& nom = s.arguments[0];
-    creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee), s.dx(nom),
-                    s.options.dy);
+    return creerPointNomme(f, nom, s.options.couleur, s.nombre(1, coordonnee), s.nombre(2, coordonnee),
+                           s.dx(nom), s.options.dy);
 }
 
 // The constructed points of the engine, by the shape of their creator: from two objects ("milieu
 // I A B", "symétrique M' d M", "intersection I d1 d2", "intersection-cercles I c1 c2"), from two
 // and a number ("sur M A B t", "rotation M' O M angle"), from three ("quatrième D A B C") or four
-// ("report M A B C D").
+// ("report M A B C D"). Like every statement, they give the last object they made, null when
+// the figure had no room left for it.
 using TpointDeDeux = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
                                  double, double, TColor);
 using TpointDeDeuxEtNombre = Tobjet* (*)(Tfigure&, const std::string&, const std::string&,
@@ -135,31 +139,31 @@ using TpointDeQuatre = Tobjet* (*)(Tfigure&, const std::string&, const std::stri
                                    const std::string&, const std::string&, double, double, TColor);
 
 template <TpointDeDeux creer>
-void pointDeDeux(Tfigure& f, const Tstatement& s)
+Tobjet* pointDeDeux(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
-    creer(f, a[0], a[1], a[2], s.dx(a[0]), s.options.dy, s.options.couleur);
+    return creer(f, a[0], a[1], a[2], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
 template <TpointDeDeuxEtNombre creer, const TnombreLecon& genre>
-void pointDeDeuxEtNombre(Tfigure& f, const Tstatement& s)
+Tobjet* pointDeDeuxEtNombre(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
-    creer(f, a[0], a[1], a[2], s.nombre(3, genre), s.dx(a[0]), s.options.dy, s.options.couleur);
+    return creer(f, a[0], a[1], a[2], s.nombre(3, genre), s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
 template <TpointDeTrois creer>
-void pointDeTrois(Tfigure& f, const Tstatement& s)
+Tobjet* pointDeTrois(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
-    creer(f, a[0], a[1], a[2], a[3], s.dx(a[0]), s.options.dy, s.options.couleur);
+    return creer(f, a[0], a[1], a[2], a[3], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
 template <TpointDeQuatre creer>
-void pointDeQuatre(Tfigure& f, const Tstatement& s)
+Tobjet* pointDeQuatre(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
-    creer(f, a[0], a[1], a[2], a[3], a[4], s.dx(a[0]), s.options.dy, s.options.couleur);
+    return creer(f, a[0], a[1], a[2], a[3], a[4], s.dx(a[0]), s.options.dy, s.options.couleur);
 }
 
 // Lines between two points ("segment A B", "droite A B", "demi-droite A B"), named after them; and
@@ -170,32 +174,36 @@ using TligneNommee = Tobjet* (*)(Tfigure&, const std::string&, const std::string
                                  TColor, int, int);
 
 template <TligneDeDeux creer>
-void ligneDeDeux(Tfigure& f, const Tstatement& s)
+Tobjet* ligneDeDeux(Tfigure& f, const Tstatement& s)
 {
-    creer(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait, s.options.epaisseur);
+    return creer(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
 template <TligneNommee creer>
-void ligneNommee(Tfigure& f, const Tstatement& s)
+Tobjet* ligneNommee(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
-    creer(f, a[0], a[1], a[2], s.options.couleur, s.options.trait, s.options.epaisseur);
+    return creer(f, a[0], a[1], a[2], s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
+// Names of the objects a statement adds to what it names, as a helper point of a mark or the
+// outline over a fill: no statement may name an object so.
+std::string auxiliaire(const Tfigure& f) { return "_" + std::to_string(f.nbObjets + 1); }
+
 // "disque d O M": the disc of centre O through M filled in its colour, its circle drawn over it.
-void disque(Tfigure& f, const Tstatement& s)
+Tobjet* disque(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
     creerCercle(f, a[0], a[1], a[2], s.options.couleur, 1, 1);
     changerRemplissage(f, a[0], 1);
-    creerCercle(f, a[0] + "_bord", a[1], a[2], 0x000000, 1, s.options.epaisseur);
+    return creerCercle(f, auxiliaire(f), a[1], a[2], 0x000000, 1, s.options.epaisseur);
 }
 
 // "arc a O P Q": centre O, from P towards the ray through Q.
-void arc(Tfigure& f, const Tstatement& s)
+Tobjet* arc(Tfigure& f, const Tstatement& s)
 {
-    creerArcCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.arguments[3],
-                   s.options.couleur, s.options.trait, s.options.epaisseur);
+    return creerArcCercle(f, s.arguments[0], s.arguments[1], s.arguments[2], s.arguments[3],
+                          s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
 std::string sommetsDe(const std::vector<std::string>& arguments)
@@ -206,26 +214,24 @@ std::string sommetsDe(const std::vector<std::string>& arguments)
 }
 
 // "polygone p A B C ...": filled ("plein") in its colour with a black outline over it.
-void polygone(Tfigure& f, const Tstatement& s)
+Tobjet* polygone(Tfigure& f, const Tstatement& s)
 {
     const std::string& nom = s.arguments[0];
     const std::string sommets = sommetsDe(s.arguments);
-    creerPolygone(f, nom, sommets, s.options.couleur);
-    if (!s.options.plein) return;
+    Tobjet* p = creerPolygone(f, nom, sommets, s.options.couleur);
+    if (!s.options.plein) return p;
     changerRemplissage(f, nom, 1);
-    creerPolygone(f, nom + "_bord", sommets, 0x000000);
+    return creerPolygone(f, auxiliaire(f), sommets, 0x000000);
 }
 
 // "ligne-brisée p A B C ...": the sides from A to the last point, not back.
-void ligneBrisee(Tfigure& f, const Tstatement& s)
+Tobjet* ligneBrisee(Tfigure& f, const Tstatement& s)
 {
-    creerPolygoneBorde(f, s.arguments[0], sommetsDe(s.arguments), s.options.couleur);
+    Tobjet* l = creerPolygoneBorde(f, s.arguments[0], sommetsDe(s.arguments), s.options.couleur);
     changerTrait(f, s.arguments[0], s.options.trait);
     changerEpaisseur(f, s.arguments[0], s.options.epaisseur);
+    return l;
 }
-
-// Names of the helper points of marks, which no statement uses.
-std::string auxiliaire(const Tfigure& f) { return "_" + std::to_string(f.nbObjets + 1); }
 
 // A hidden point at the distance d from the vertex towards the point, on the figure as it stands.
 std::string pointVers(Tfigure& f, const std::string& sommet, const std::string& vers, double d)
@@ -242,7 +248,7 @@ std::string pointVers(Tfigure& f, const std::string& sommet, const std::string& 
 double enMonde(const Tfigure& f, double pixels) { return pixels / f.echelle; }
 
 // "angle-droit A B C": the little square of a right angle at B.
-void angleDroit(Tfigure& f, const Tstatement& s)
+Tobjet* angleDroit(Tfigure& f, const Tstatement& s)
 {
     const std::string& b = s.arguments[1];
     const double cote = enMonde(f, 9);
@@ -251,15 +257,15 @@ void angleDroit(Tfigure& f, const Tstatement& s)
     const std::string r = auxiliaire(f);
     creerQuatriemeSommet(f, r, b, p, q, 0, 0, 0);
     cacherObjet(f, r);
-    creerPolygoneBorde(f, auxiliaire(f), p + " " + r + " " + q, s.options.couleur);
+    return creerPolygoneBorde(f, auxiliaire(f), p + " " + r + " " + q, s.options.couleur);
 }
 
 // A stroke across the line from A to B at the point A + t(B - A), `demi` pixels on each side.
-void traitEnTravers(Tfigure& f, const std::string& a, const std::string& b, double t, double demi,
-                    TColor couleur, int epaisseur)
+// A and B stand apart, as the statements that draw such strokes require.
+Tobjet* traitEnTravers(Tfigure& f, const std::string& a, const std::string& b, double t, double demi,
+                       TColor couleur, int epaisseur)
 {
     const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
-    if (longueur <= 0) return;
     const std::string centre = auxiliaire(f);
     creerPointSurDroite(f, centre, a, b, t, 0, 0, 0);
     cacherObjet(f, centre);
@@ -272,39 +278,43 @@ void traitEnTravers(Tfigure& f, const std::string& a, const std::string& b, doub
     const std::string autre = auxiliaire(f);
     creerSymetriqueCentral(f, autre, centre, bout, 0, 0, 0);
     cacherObjet(f, autre);
-    creerSegment(f, bout, autre, couleur, 1, epaisseur);
+    return creerSegment(f, bout, autre, couleur, 1, epaisseur);
 }
 
 // "graduation A B n": n + 1 strokes from A to B, n equal steps; thick ones are also longer.
-void graduation(Tfigure& f, const Tstatement& s)
+Tobjet* graduation(Tfigure& f, const Tstatement& s)
 {
     const int n = s.entier(2, nombreParts);
     const double demi = s.options.epaisseur > 1 ? 6 : 4;
+    Tobjet* dernier = nullptr;
     for (int k = 0; k <= n; ++k)
-        traitEnTravers(f, s.arguments[0], s.arguments[1], static_cast<double>(k) / n, demi, s.options.couleur,
-                       s.options.epaisseur);
+        dernier = traitEnTravers(f, s.arguments[0], s.arguments[1], static_cast<double>(k) / n, demi,
+                                 s.options.couleur, s.options.epaisseur);
+    return dernier;
 }
 
 // "marque-angle A O B": a small arc at O from the side [OA) to the side [OB), anticlockwise.
-void marqueAngle(Tfigure& f, const Tstatement& s)
+Tobjet* marqueAngle(Tfigure& f, const Tstatement& s)
 {
     const std::string& o = s.arguments[1];
     const double rayon = enMonde(f, s.options.epaisseur > 1 ? 22 : 16);
     const std::string debut = pointVers(f, o, s.arguments[0], rayon);
     const std::string fin = pointVers(f, o, s.arguments[2], rayon);
-    creerArcCercle(f, auxiliaire(f), o, debut, fin, s.options.couleur, 1, 1);
+    return creerArcCercle(f, auxiliaire(f), o, debut, fin, s.options.couleur, 1, 1);
 }
 
 // "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths.
-void codage(Tfigure& f, const Tstatement& s)
+Tobjet* codage(Tfigure& f, const Tstatement& s)
 {
     const std::string& a = s.arguments[0];
     const std::string& b = s.arguments[1];
     const int n = s.entier(2, nombreTraits);
     const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
-    if (longueur <= 0) return;
     const double ecart = enMonde(f, 4) / longueur;
-    for (int k = 0; k < n; ++k) traitEnTravers(f, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 5, s.options.couleur, 1);
+    Tobjet* dernier = nullptr;
+    for (int k = 0; k < n; ++k)
+        dernier = traitEnTravers(f, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 5, s.options.couleur, 1);
+    return dernier;
 }
 
 // The characters a label shows, its markup codes left out.
@@ -319,9 +329,10 @@ int caracteresVisibles(const std::string& texte)
 
 // "partage A B C D n": the quadrilateral ABCD cut into n equal strips by segments from [AB] to
 // [DC], as a bar shows a fraction.
-void partage(Tfigure& f, const Tstatement& s)
+Tobjet* partage(Tfigure& f, const Tstatement& s)
 {
-    const int n = s.entier(4, nombreParts);
+    const int n = s.entier(4, nombreBandes);
+    Tobjet* dernier = nullptr;
     for (int k = 1; k < n; ++k) {
         const double t = static_cast<double>(k) / n;
         const std::string bas = auxiliaire(f);
@@ -330,35 +341,36 @@ void partage(Tfigure& f, const Tstatement& s)
         const std::string haut = auxiliaire(f);
         creerPointSurDroite(f, haut, s.arguments[3], s.arguments[2], t, 0, 0, 0);
         cacherObjet(f, haut);
-        creerSegment(f, bas, haut, s.options.couleur, s.options.trait, s.options.epaisseur);
+        dernier = creerSegment(f, bas, haut, s.options.couleur, s.options.trait, s.options.epaisseur);
     }
+    return dernier;
 }
 
 // "étiquette x y texte": a text in $-markup centred on x, its top at y. A label's offset counts
 // in 8-pixel cells, and its characters are about 3.4 pixels wide on each side of their middle.
-void etiquette(Tfigure& f, const Tstatement& s)
+Tobjet* etiquette(Tfigure& f, const Tstatement& s)
 {
     std::string texte = s.instruction.reste;
     for (int mot = 0; mot < 2; ++mot) {
         const std::size_t blanc = texte.find(' ');
         texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
     }
-    creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee),
-               -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
+    return creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee),
+                      -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
 }
 
 // "rapporteur O A r": the program's own protractor, centre O, radius r, its 0 on [OA); beyond its
 // graduations, every 10°, the numbers of its two scales: the inner row, black, from 0 on [OA), the
 // outer row, in the statement's colour, from 0 on the opposite side.
-void rapporteur(Tfigure& f, const Tstatement& s)
+Tobjet* rapporteur(Tfigure& f, const Tstatement& s)
 {
     if (f.nbOutils >= nbOutilsMax) throw ErreurLecon(s.instruction.ligne, "trop d'instruments sur la figure");
     const std::string& o = s.arguments[0];
     bool nul = false;
     const double dx = abscisse(f, s.arguments[1]) - abscisse(f, o);
     const double dy = ordonnee(f, s.arguments[1]) - ordonnee(f, o);
+    // O and A stand apart, as the statement requires: the 0 has its direction.
     const double zero = angleOriente(nul, 1, 0, dx, dy);
-    if (nul) throw ErreurLecon(s.instruction.ligne, "le 0 du rapporteur n'a pas de direction");
     const double rayon = s.nombre(2, rayonRapporteur);
     Toutil& outil = f.outils[static_cast<std::size_t>(++f.nbOutils)];
     outil.genre = outilRapporteur;
@@ -377,6 +389,7 @@ void rapporteur(Tfigure& f, const Tstatement& s)
         TColor couleur;
     };
     const Tgraduation rangs[] = {{2.0, true, 0x000000}, {2.9, false, s.options.couleur}};
+    Tobjet* dernier = nullptr;
     for (const Tgraduation& rang : rangs)
         for (int degres = 0; degres <= 180; degres += 10) {
             const std::string nombre = "$<" + std::to_string(rang.sensDirect ? degres : 180 - degres);
@@ -384,10 +397,11 @@ void rapporteur(Tfigure& f, const Tstatement& s)
             // The numbers of the ends stand above the reference line, the others on their
             // direction.
             const double bas = degres == 0 || degres == 180 ? -1.1 : -0.55;
-            creerPoint(f, auxiliaire(f), nombre, outil.x + r * cosDegres(zero + degres),
-                       outil.y + r * sinDegres(zero + degres), -0.42 * caracteresVisibles(nombre), bas,
-                       rang.couleur, 0);
+            dernier = creerPoint(f, auxiliaire(f), nombre, outil.x + r * cosDegres(zero + degres),
+                                 outil.y + r * sinDegres(zero + degres), -0.42 * caracteresVisibles(nombre), bas,
+                                 rang.couleur, 0);
         }
+    return dernier;
 }
 
 struct TstatementFigure {
@@ -398,54 +412,124 @@ struct TstatementFigure {
     // names what the statement makes) up to the numbers that end the statement.
     int premierNom;
     int nbNombres;
-    void (*creer)(Tfigure& f, const Tstatement& s);
+    // The points that must stand apart for the statement to draw something whole, by the
+    // positions of their arguments, in groups separated by blanks: "12 34" keeps 1 from 2 and 3
+    // from 4, "012" keeps 0, 1 and 2 apart; "*" keeps every point of the list apart.
+    const char* distincts;
+    // The vertex, then a point of each side, of the angle it marks or spans: sides that run the
+    // same way would give a full circle or a flat mark.
+    const char* angle;
+    Tobjet* (*creer)(Tfigure& f, const Tstatement& s);
 };
 
 const TstatementFigure statements[] = {
-    {"point", 3, 1, 2, point},
-    {"milieu", 3, 1, 0, pointDeDeux<creerMilieu>},
-    {"sur", 4, 1, 1, pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
-    {"symétrique", 3, 1, 0, pointDeDeux<creerSymetriqueDroite>},
-    {"rotation", 4, 1, 1, pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
-    {"report", 5, 1, 0, pointDeQuatre<reporterLongueur>},
-    {"intersection", 3, 1, 0, pointDeDeux<creerIntersectionDroites>},
-    {"intersection-cercles", 3, 1, 0, pointDeDeux<creerIntersectionCercles>},
-    {"quatrième", 4, 1, 0, pointDeTrois<creerQuatriemeSommet>},
-    {"segment", 2, 0, 0, ligneDeDeux<creerSegment>},
-    {"droite", 2, 0, 0, ligneDeDeux<creerDroite>},
-    {"demi-droite", 2, 0, 0, ligneDeDeux<creerDemiDroite>},
-    {"perpendiculaire", 3, 1, 0, ligneNommee<creerPerpendiculaire>},
-    {"parallèle", 3, 1, 0, ligneNommee<creerParallele>},
-    {"médiatrice", 3, 1, 0, ligneNommee<creerMediatrice>},
-    {"cercle", 3, 1, 0, ligneNommee<creerCercle>},
-    {"disque", 3, 1, 0, disque},
-    {"arc", 4, 1, 0, arc},
-    {"polygone", -1, 1, 0, polygone},
-    {"ligne-brisée", -1, 1, 0, ligneBrisee},
-    {"angle-droit", 3, 0, 0, angleDroit},
-    {"marque-angle", 3, 0, 0, marqueAngle},
-    {"codage", 3, 0, 1, codage},
-    {"graduation", 3, 0, 1, graduation},
-    {"partage", 5, 0, 1, partage},
-    {"rapporteur", 3, 0, 1, rapporteur},
+    {"point", 3, 1, 2, "", "", point},
+    {"milieu", 3, 1, 0, "12", "", pointDeDeux<creerMilieu>},
+    {"sur", 4, 1, 1, "12", "", pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
+    {"symétrique", 3, 1, 0, "", "", pointDeDeux<creerSymetriqueDroite>},
+    {"rotation", 4, 1, 1, "12", "", pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
+    {"report", 5, 1, 0, "12 34", "", pointDeQuatre<reporterLongueur>},
+    {"intersection", 3, 1, 0, "", "", pointDeDeux<creerIntersectionDroites>},
+    {"intersection-cercles", 3, 1, 0, "", "", pointDeDeux<creerIntersectionCercles>},
+    {"quatrième", 4, 1, 0, "123", "", pointDeTrois<creerQuatriemeSommet>},
+    {"segment", 2, 0, 0, "01", "", ligneDeDeux<creerSegment>},
+    {"droite", 2, 0, 0, "01", "", ligneDeDeux<creerDroite>},
+    {"demi-droite", 2, 0, 0, "01", "", ligneDeDeux<creerDemiDroite>},
+    {"perpendiculaire", 3, 1, 0, "", "", ligneNommee<creerPerpendiculaire>},
+    {"parallèle", 3, 1, 0, "", "", ligneNommee<creerParallele>},
+    {"médiatrice", 3, 1, 0, "12", "", ligneNommee<creerMediatrice>},
+    {"cercle", 3, 1, 0, "12", "", ligneNommee<creerCercle>},
+    {"disque", 3, 1, 0, "12", "", disque},
+    {"arc", 4, 1, 0, "123", "123", arc},
+    {"polygone", -1, 1, 0, "*", "", polygone},
+    {"ligne-brisée", -1, 1, 0, "*", "", ligneBrisee},
+    {"angle-droit", 3, 0, 0, "012", "102", angleDroit},
+    {"marque-angle", 3, 0, 0, "012", "102", marqueAngle},
+    {"codage", 3, 0, 1, "01", "", codage},
+    {"graduation", 3, 0, 1, "01", "", graduation},
+    {"partage", 5, 0, 1, "0123", "", partage},
+    {"rapporteur", 3, 0, 1, "01", "", rapporteur},
 };
 
-// Every object the statement builds on is already in the figure.
+// No name is one of those the statements give their helper objects, and every object the
+// statement builds on is already in the figure.
 void verifierNoms(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
 {
+    // The names a statement gives or uses: its arguments before the numbers that end it.
     const std::size_t fin = s.arguments.size() - static_cast<std::size_t>(statement.nbNombres);
+    for (std::size_t k = 0; k < fin; ++k)
+        if (s.arguments[k].starts_with('_'))
+            throw ErreurLecon(s.instruction.ligne, "le nom \"" + s.arguments[k] +
+                                                       "\" commence par \"_\", réservé aux objets que la "
+                                                       "figure ajoute elle-même");
     for (std::size_t k = static_cast<std::size_t>(statement.premierNom); k < fin; ++k)
         if (indiceObjet(f, s.arguments[k]) == 0)
             throw ErreurLecon(s.instruction.ligne, "la figure n'a pas d'objet \"" + s.arguments[k] + "\"");
 }
 
-// What the statement made is drawn whole: nothing left out of a full figure, nothing undefined,
-// no point shown further out of the box than the painter looks for the ink of labels.
+// The point of that name, which the statement needs: a line or a circle in its place leaves the
+// drawing undefined, or puts a protractor at the origin.
+const Tpoint& pointDe(const Tfigure& f, const Tstatement& s, const std::string& nom)
+{
+    const Tobjet* o = objetNomme(f, nom);
+    if (!o || !o->point) throw ErreurLecon(s.instruction.ligne, "\"" + nom + "\" n'est pas un point");
+    return *o->point;
+}
+
+// Two places of the figure as it stands, (dx, dy) apart, are the same: less than half a pixel
+// apart.
+bool memePlace(const Tfigure& f, double dx, double dy) { return std::hypot(dx, dy) * f.echelle < 0.5; }
+
+// Two points at the same place, whatever their names.
+bool confondus(const Tfigure& f, const Tpoint& p, const Tpoint& q) { return memePlace(f, p.x - q.x, p.y - q.y); }
+
+// The sides of the angle at O through P and Q run the same way: Q brought to the distance OP
+// stands where P does.
+bool memeSens(const Tfigure& f, const Tpoint& o, const Tpoint& p, const Tpoint& q)
+{
+    const double k = std::hypot(p.x - o.x, p.y - o.y) / std::hypot(q.x - o.x, q.y - o.y);
+    return memePlace(f, p.x - o.x - k * (q.x - o.x), p.y - o.y - k * (q.y - o.y));
+}
+
+// The points the statement's drawing stands on are points, apart from each other, and the sides
+// of its angle part.
+void verifierPlaces(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
+{
+    std::istringstream groupes(statement.distincts);
+    std::string groupe;
+    while (groupes >> groupe) {
+        std::vector<std::size_t> positions;
+        if (groupe == "*")
+            for (std::size_t k = 1; k < s.arguments.size(); ++k) positions.push_back(k);
+        else
+            for (const char c : groupe) positions.push_back(static_cast<std::size_t>(c - '0'));
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            for (std::size_t j = i + 1; j < positions.size(); ++j) {
+                const std::string& a = s.arguments[positions[i]];
+                const std::string& b = s.arguments[positions[j]];
+                if (confondus(f, pointDe(f, s, a), pointDe(f, s, b)))
+                    throw ErreurLecon(s.instruction.ligne, "\"" + s.instruction.mot + "\" ne donne rien : \"" + a +
+                                                               "\" et \"" + b + "\" sont confondus");
+            }
+    }
+    const std::string angle = statement.angle;
+    if (angle.empty()) return;
+    const std::string& o = s.arguments[static_cast<std::size_t>(angle[0] - '0')];
+    const std::string& p = s.arguments[static_cast<std::size_t>(angle[1] - '0')];
+    const std::string& q = s.arguments[static_cast<std::size_t>(angle[2] - '0')];
+    if (memeSens(f, pointDe(f, s, o), pointDe(f, s, p), pointDe(f, s, q)))
+        throw ErreurLecon(s.instruction.ligne, "\"" + s.instruction.mot + "\" ne donne rien : [" + o + p + ") et [" +
+                                                   o + q + ") sont confondues");
+}
+
+// What the statement made is drawn whole: each object under a name of its own, nothing
+// undefined, no point shown further out of the box than the painter looks for the ink of labels.
 void verifierObjetsFaits(const Tfigure& f, const TinstructionLecon& instruction, int avant)
 {
-    if (f.nbObjets >= nbObjetsMax) throw ErreurLecon(instruction.ligne, "la figure a trop d'objets");
     for (int i = avant + 1; i <= f.nbObjets; ++i) {
         const Tobjet& o = *f.objets[i];
+        if (indiceObjet(f, o.nom) != i)
+            throw ErreurLecon(instruction.ligne, "la figure a déjà un objet \"" + o.nom + "\"");
         if (o.indefini)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot +
                                                      "\" ne donne rien : points confondus, droites parallèles "
@@ -460,6 +544,14 @@ void verifierObjetsFaits(const Tfigure& f, const TinstructionLecon& instruction,
     }
 }
 
+// The last object a statement made; none when it found no room, as the figure holds nbObjetsMax
+// objects and its creators make nothing beyond: the objects made before it would be a part.
+Tobjet* dernierFait(Tobjet* dernier, const TinstructionLecon& instruction)
+{
+    if (!dernier) throw ErreurLecon(instruction.ligne, "la figure a trop d'objets");
+    return dernier;
+}
+
 }  // namespace
 
 void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
@@ -468,7 +560,7 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
     const int avant = figure.nbObjets;
     if (instruction.mot == "étiquette") {
         if (mots.size() < 3) throw ErreurLecon(instruction.ligne, "étiquette x y texte");
-        etiquette(figure, {instruction, {mots[0], mots[1]}, {}});
+        dernierFait(etiquette(figure, {instruction, {mots[0], mots[1]}, {}}), instruction);
         verifierObjetsFaits(figure, instruction, avant);
         return;
     }
@@ -479,14 +571,17 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
         const int n = static_cast<int>(s.arguments.size());
         if (statement.nbArguments >= 0 ? n != statement.nbArguments : n < 3)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
+        if (n - 1 > nbSommetsMax)
+            throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" a plus de " +
+                                                     std::to_string(nbSommetsMax) + " sommets");
         verifierNoms(figure, statement, s);
-        statement.creer(figure, s);
-        Tobjet* dernier = figure.nbObjets > avant ? objetAModifier(figure, figure.nbObjets) : nullptr;
+        verifierPlaces(figure, statement, s);
+        Tobjet* dernier = dernierFait(statement.creer(figure, s), instruction);
         // "invisible" hides what the statement made last: a construction line, a circle that
         // only gives an intersection, a point that only places others; "sans-nom" takes a
         // point's label away.
-        if (dernier && s.options.invisible) dernier->visible = false;
-        if (dernier && dernier->point && s.options.sansNom) dernier->point->etiquette.clear();
+        if (s.options.invisible) dernier->visible = false;
+        if (dernier->point && s.options.sansNom) dernier->point->etiquette.clear();
         verifierObjetsFaits(figure, instruction, avant);
         return;
     }

@@ -17,6 +17,23 @@ std::string codeUnicode(char32_t caractere)
     return code;
 }
 
+// The control characters no page shows: all but the tab that indents.
+bool estControle(char32_t caractere) { return (caractere < 0x20 && caractere != '\t') || caractere == 0x7F; }
+
+// What is wrong with the character at the place k of a line of n; empty when nothing. A CR that
+// ends the line is the first half of a CR LF line end.
+std::string defautDuCaractere(char32_t caractere, qsizetype k, qsizetype n)
+{
+    if (caractere == '\r' && k == n - 1) return {};
+    if (caractere == '\r')
+        return "une ligne finit par CR seul : les lignes d'une leçon finissent par LF ou CR LF";
+    if (estControle(caractere))
+        return "le caractère de contrôle " + codeUnicode(caractere) + " n'a pas sa place dans une leçon";
+    if (caractere != '?' && depuisUnicode(QString::fromUcs4(&caractere, 1)) == "?")
+        return "le caractère " + codeUnicode(caractere) + " n'existe pas dans les textes du programme";
+    return {};
+}
+
 }  // namespace
 
 std::string texteDeLecon(const QByteArray& octets)
@@ -28,10 +45,10 @@ std::string texteDeLecon(const QByteArray& octets)
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString ligne = utf8.decode(lignes[k]);
         if (utf8.hasError()) throw ErreurLecon(numero, "la ligne n'est pas écrite en UTF-8");
-        for (const char32_t caractere : ligne.toUcs4())
-            if (caractere != '?' && depuisUnicode(QString::fromUcs4(&caractere, 1)) == "?")
-                throw ErreurLecon(numero, "le caractère " + codeUnicode(caractere) +
-                                              " n'existe pas dans les textes du programme");
+        const QList<uint> caracteres = ligne.toUcs4();
+        for (qsizetype c = 0; c < caracteres.size(); ++c)
+            if (const std::string defaut = defautDuCaractere(caracteres[c], c, caracteres.size()); !defaut.empty())
+                throw ErreurLecon(numero, defaut);
         if (k > 0) texte += '\n';
         texte += depuisUnicode(ligne);
     }

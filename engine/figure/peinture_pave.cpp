@@ -51,7 +51,8 @@ void dessinerCellule(Canevas& c, const Tpave& p, int parite)
 void dessinerPave(Tfigure& figure, Canevas& canevas, int i)
 {
     // Like the other painters of a class, it keeps in the object the pixels it drew it at.
-    Tpave* p = std::get_if<Tpave>(&figure.objets[i]->donnees);
+    Tobjet* o = objetARecalculer(figure, i);
+    Tpave* p = o ? std::get_if<Tpave>(&o->donnees) : nullptr;
     if (!p) return;
     for (int y = p->yDebut; y <= p->yFin; ++y)
         for (int z = p->zDebut; z <= p->zFin; ++z)

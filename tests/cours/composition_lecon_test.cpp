@@ -194,6 +194,64 @@ TEST_F(Composition, unNombreHorsDeSaFormeOuDeSesBornesArreteLaConstructionALaBon
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source), c.message) << c.source;
 }
 
+// A figure statement that would draw nothing, a flattened shape, or lose an object under another
+// of the same name or past what a figure holds stops the build at its line. E stands where A does.
+TEST_F(Composition, unEnonceDeFigureQuiPerdraitCeQuIlDessineArreteLaConstructionALaBonneLigne)
+{
+    const std::string figure =
+        "titre\nfigure 100 300 150\npoint A 1 1\npoint B 4 1\npoint C 1 3\npoint D 4 3\npoint E 1 1\n";
+    const auto confondus = [](const char* mot, const char* a, const char* b) {
+        return "8: \"" + std::string(mot) + "\" ne donne rien : \"" + a + "\" et \"" + b + "\" sont confondus";
+    };
+    const auto reserve = [](const char* ligne, const char* nom) {
+        return ligne + std::string(": le nom \"") + nom +
+               "\" commence par \"_\", réservé aux objets que la figure ajoute elle-même";
+    };
+    std::string sommets;
+    for (int k = 0; k <= nbSommetsMax; ++k) sommets += " A";
+    const struct {
+        std::string lignes;
+        std::string message;
+    } cas[] = {
+        {"point _4 2 2", reserve("8", "_4")},
+        // The first helper point of the right angle's mark.
+        {"angle-droit A B C\nsegment _6 B", reserve("9", "_6")},
+        {"point A 2 2", "8: la figure a déjà un objet \"A\""},
+        {"segment A B\nsegment A B rouge", "9: la figure a déjà un objet \"[AB]\""},
+        {"polygone A B C D", "8: la figure a déjà un objet \"A\""},
+        {"segment A A", confondus("segment", "A", "A")},
+        {"droite A E", confondus("droite", "A", "E")},
+        {"demi-droite E A", confondus("demi-droite", "E", "A")},
+        {"cercle c A E", confondus("cercle", "A", "E")},
+        {"disque d A A", confondus("disque", "A", "A")},
+        {"arc a A B B", confondus("arc", "B", "B")},
+        {"milieu I A E", confondus("milieu", "A", "E")},
+        {"sur M A E 0.5", confondus("sur", "A", "E")},
+        {"rotation M A E 30", confondus("rotation", "A", "E")},
+        {"report M A B C C", confondus("report", "C", "C")},
+        {"quatrième D A B E", confondus("quatrième", "A", "E")},
+        {"médiatrice d A E", confondus("médiatrice", "A", "E")},
+        {"polygone p A A A", confondus("polygone", "A", "A")},
+        {"ligne-brisée l A B E", confondus("ligne-brisée", "A", "E")},
+        {"angle-droit A B E", confondus("angle-droit", "A", "E")},
+        {"marque-angle B A B", confondus("marque-angle", "B", "B")},
+        {"milieu I A B\nangle-droit B A I", "9: \"angle-droit\" ne donne rien : [AB) et [AI) sont confondues"},
+        {"codage A E 2", confondus("codage", "A", "E")},
+        {"graduation A A 4", confondus("graduation", "A", "A")},
+        {"partage A B C E 3", confondus("partage", "A", "E")},
+        {"partage A B C D 1", "8: le nombre de parts 1 n'est pas entre 2 et 100"},
+        {"rapporteur E A 3", confondus("rapporteur", "E", "A")},
+        {"cercle k A B\nrapporteur k A 3", "9: \"k\" n'est pas un point"},
+        {"polygone p" + sommets, "8: \"polygone\" a plus de 40 sommets"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(erreur(figure + c.lignes + "\nfin\n"), c.message) << c.lignes;
+    // A figure holds 650 objects: two points, then four for each stroke of the graduations.
+    const std::string pleine =
+        "titre\nfigure 100 300 150\npoint A 1 1\npoint B 4 1\ngraduation A B 100\ngraduation A B 60\n";
+    EXPECT_EQ(erreur(pleine + "fin\n"), "");
+    EXPECT_EQ(erreur(pleine + "point Z 2 2\nfin\n"), "7: la figure a trop d'objets");
+}
+
 TEST_F(Composition, lesMotsDesBlocsSuivisDAutresMotsSontDuTexte)
 {
     const TpageLecon page = composer("titre\naction menée par la classe\nfin de la phrase\npropriété 300\nfin\n");

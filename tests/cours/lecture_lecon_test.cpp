@@ -25,6 +25,7 @@ std::string erreur(const char* octets)
 TEST(LectureLecon, desOctetsQuiNeSontPasDeLUtf8OuUnCaractereSansPlaceArretentLaConstruction)
 {
     EXPECT_EQ(texteDeLecon(QByteArray("titre\nL'\xC3\xA9querre, le c\xC5\x93ur ?\n")), "titre\nL'équerre, le cœur ?\n");
+    EXPECT_EQ(texteDeLecon(QByteArray("titre\r\n\tUne ligne\r\n")), "titre\r\n\tUne ligne\r\n");
     const struct {
         const char* octets;
         const char* message;
@@ -32,6 +33,10 @@ TEST(LectureLecon, desOctetsQuiNeSontPasDeLUtf8OuUnCaractereSansPlaceArretentLaC
         {"titre\nL'\xE9querre\n", "2: la ligne n'est pas écrite en UTF-8"},
         {"titre\n\nL'\xC3\n", "3: la ligne n'est pas écrite en UTF-8"},
         {"titre\nA \xE2\x86\x92 B\n", "2: le caractère U+2192 n'existe pas dans les textes du programme"},
+        {"titre\nUne\x07 ligne\n", "2: le caractère de contrôle U+0007 n'a pas sa place dans une leçon"},
+        {"titre\n\x7F\n", "2: le caractère de contrôle U+007F n'a pas sa place dans une leçon"},
+        // Lines ended by CR alone are one line to the reader: it says so rather than miss the title.
+        {"titre\rUne ligne\r", "1: une ligne finit par CR seul : les lignes d'une leçon finissent par LF ou CR LF"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.octets), c.message);
 }

@@ -679,4 +679,11 @@ TEST_F(Peinture, damierCasesColorieesPuisGrille)
     EXPECT_EQ(remplissages().front(), (std::vector<int>{131, 116, 160, 145, 0x00FF00}));
 }
 
+TEST_F(Peinture, unPaveDemandeAuDelaDesObjetsOuSurUnAutreObjetNeDessineRien)
+{
+    creerPointNomme(f(), "A", 0, 1, 1, 0, 0);
+    for (const int i : {-1, 0, 1, 2, nbObjetsMax + 1}) dessinerPave(f(), k(), i);
+    EXPECT_TRUE(k().appels().empty());
+}
+
 } // namespace
