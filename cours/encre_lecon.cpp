@@ -76,7 +76,11 @@ bool estPoint(const Tobjet& o) { return o.classe == affPoint; }
 // checked by its circle, for its reference line runs across the box.
 constexpr TvueObjets vueBouts{[](const Tobjet& o) { return !estLigne(o); }, true, true, false};
 constexpr TvueObjets vueLettres{estPoint, false, true, false};
-constexpr TvueObjets vueTraits{[](const Tobjet& o) { return !estPoint(o); }, true, false, true};
+// Lines in the light colours of fills, such as the squares of a grid, are the paper's: letters
+// stand over them.
+bool estClair(TColor c) { return (c & 0xFF) >= 0xC0 && (c >> 8 & 0xFF) >= 0xC0 && (c >> 16 & 0xFF) >= 0xC0; }
+constexpr TvueObjets vueTraits{[](const Tobjet& o) { return !estPoint(o) && !estClair(o.couleur); }, true, false,
+                               true};
 constexpr TvueObjets vueTextes{[](const Tobjet& o) { return o.classe == affTexte; }, true, true, false};
 constexpr TvueObjets vueCadres{[](const Tobjet& o) { return o.classe == affCadre; }, true, true, false};
 
