@@ -71,18 +71,22 @@ struct TvueObjets {
 
 bool estLigne(const Tobjet& o) { return o.classe == affDroite || o.classe == affDemiDroite; }
 bool estPoint(const Tobjet& o) { return o.classe == affPoint; }
-
-// Everything that has an end: lines are cut at the box on purpose, and a protractor's body is
-// checked by its circle, for its reference line runs across the box.
-constexpr TvueObjets vueBouts{[](const Tobjet& o) { return !estLigne(o); }, true, true, false};
-constexpr TvueObjets vueLettres{estPoint, false, true, false};
 // Lines in the light colours of fills, such as the squares of a grid, are the paper's: letters
 // stand over them.
 bool estClair(TColor c) { return (c & 0xFF) >= 0xC0 && (c >> 8 & 0xFF) >= 0xC0 && (c >> 16 & 0xFF) >= 0xC0; }
-constexpr TvueObjets vueTraits{[](const Tobjet& o) { return !estPoint(o) && !estClair(o.couleur); }, true, false,
-                               true};
-constexpr TvueObjets vueTextes{[](const Tobjet& o) { return o.classe == affTexte; }, true, true, false};
-constexpr TvueObjets vueCadres{[](const Tobjet& o) { return o.classe == affCadre; }, true, true, false};
+bool estTrait(const Tobjet& o) { return !estPoint(o) && !estClair(o.couleur); }
+bool estTexte(const Tobjet& o) { return o.classe == affTexte; }
+bool estCadre(const Tobjet& o) { return o.classe == affCadre; }
+bool aUnBout(const Tobjet& o) { return !estLigne(o); }
+bool toutObjet(const Tobjet&) { return true; }
+
+constexpr TvueObjets vueEntiere{toutObjet, true, true, true};
+// A protractor's body is checked by its circle, for its reference line runs across the box.
+constexpr TvueObjets vueBouts{aUnBout, true, true, false};
+constexpr TvueObjets vueLettres{estPoint, false, true, false};
+constexpr TvueObjets vueTraits{estTrait, true, false, true};
+constexpr TvueObjets vueTextes{estTexte, true, true, false};
+constexpr TvueObjets vueCadres{estCadre, true, true, false};
 
 // A surface shown as a check sees it, put back as it was at the end of the scope.
 class TvueSurface {
@@ -161,8 +165,6 @@ int ligneDe(const std::vector<int>& lignes, int objet)
 {
     return objet > 0 ? lignes[static_cast<std::size_t>(objet - 1)] : 0;
 }
-
-constexpr TvueObjets vueEntiere{[](const Tobjet&) { return true; }, true, true, true};
 
 std::string enPixel(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
 
