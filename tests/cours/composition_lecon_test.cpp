@@ -248,6 +248,9 @@ TEST_F(Composition, uneLettreToucheeUnDessinCoupeOuUneLigneDeLienCouverteArreten
         {figure + "codage A B 2\nétiquette 4.5 1.2 M\nfin\n", "6: \"M\" touche le trait de la ligne 5 en ("},
         // Another point's marker is a stroke; a point's own is not.
         {figure + "point C 3.8 2 sans-nom\npoint D 3.5 2 droite\nfin\n", "6: \"D\" touche le point C de la ligne 5"},
+        {"titre\nfigure 100 360 200\npoint O 6 0.1 sans-nom\npoint X 9 0.1 sans-nom\nrapporteur O X 2\n"
+         "point C 7.5 1.5 droite\nfin\n",
+         "6: \"C\" touche un instrument en ("},
         {figure + "point C 12 1 sans-nom invisible\nsegment A C\nfin\n", "6: la figure 1 déborde de sa boîte en ("},
         {"titre\nfigure 600 300 150\npoint A 7 2\nfin\n", "3: la figure 1 sort de l'image en ("},
         {"titre\nfigure 100 300 150\npoint O 3 1\npoint X 5 1\nrapporteur O X 1\nfin\n",
