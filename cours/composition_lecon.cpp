@@ -342,7 +342,12 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
         if (rangee.mot == "fin") break;
         const std::vector<std::string> cases = casesDe(rangee.texte);
         const bool fraction = std::any_of(cases.begin(), cases.end(), aUneFraction);
-        const double hauteur = fraction ? 42 : 24;
+        // A square or a cube rises above the letters: its row is 4 pixels higher, its texts 2 lower than
+        // the middle.
+        const bool exposant = std::any_of(cases.begin(), cases.end(), [](const std::string& texte) {
+            return texte.find_first_of("\xB2\xB3") != std::string::npos;
+        });
+        const double hauteur = (fraction ? 42 : 24) + (exposant ? 4 : 0);
         double gauche = x;
         for (std::size_t k = 0; k < cases.size(); ++k) {
             const double largeur = largeurs[std::min(k, largeurs.size() - 1)];
@@ -350,7 +355,7 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
                        hauteur / pixelsParLigneCours);
             const double marge = largeur - largeurTexte(c, cases[k]);
             if (marge < 6) throw ErreurLecon(rangee.ligne, "\"" + cases[k] + "\" ne tient pas dans sa case");
-            ecrire(c, rangee, cases[k], gauche + std::round(marge / 2), y + (hauteur - 18) / 2);
+            ecrire(c, rangee, cases[k], gauche + std::round(marge / 2), y + (hauteur - 18) / 2 + (exposant ? 2 : 0));
             gauche += largeur;
         }
         noterLigne(c.page.lignes, surface(c), rangee.ligne);
@@ -465,6 +470,8 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
         if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "un cadre de lien est x y largeur");
         cadres.push_back({nombreDe(instruction, mots[0], abscisse), nombreDe(instruction, mots[1], ordonnee),
                           nombreDe(instruction, mots[2], largeurLecon)});
+        const TcadreLien& lu = cadres.back();
+        c.page.cadresLiens.push_back({arrondi(lu.x), arrondi(lu.y), arrondi(lu.largeur), instruction.ligne});
     }
     // Pieces: text, phrase, text, phrase, ..., text.
     std::vector<std::string> morceaux;

@@ -36,6 +36,13 @@ struct TfigureLecon {
     std::vector<int> lignes;
 };
 
+// A link frame of the window over the page, in pixels of the paint box, and the source line that
+// gives it: the window draws its blue line under it, where the picture must be blank.
+struct TcadreLienLecon {
+    int x, y, largeur;
+    int ligne;
+};
+
 struct TpageLecon {
     std::string titre;
     // The picture's corner in the paint box (the page's shift moves it), and its size.
@@ -47,6 +54,7 @@ struct TpageLecon {
     std::vector<TfigureLecon> figures;
     // Rectangles of the paint box where the window puts buttons: nothing may be drawn there.
     std::vector<TRect> espacesLibres;
+    std::vector<TcadreLienLecon> cadresLiens;
 };
 
 // Lays the lesson out for its page: its title, and its picture where the page's shift puts it;

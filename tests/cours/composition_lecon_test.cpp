@@ -292,3 +292,41 @@ TEST(PageDuCours, unePageSeTrouveParSonImageAvecLeTitreDeSaFeuilleEtSonDecalage)
     }
     for (const char* image : {"01S5", "12S6", "14S1", "01S", ""}) EXPECT_FALSE(pageDuCours(image)) << image;
 }
+
+// What the teacher found by eye on the painted pages: a letter touched by a stroke, a drawing cut
+// by its box or by the picture, a text on a table's border, ink on a link frame's line.
+TEST_F(Composition, uneLettreToucheeUnDessinCoupeOuUneLigneDeLienCouverteArretentLaConstruction)
+{
+    const std::string figure = "titre\nfigure 100 300 150\npoint A 1 1\npoint B 8 1\n";
+    const struct {
+        std::string source;
+        const char* message;
+    } cas[] = {
+        {figure + "segment A B\nétiquette 4 1.25 M\nfin\n", "6: \"M\" touche le trait de la ligne 5 en ("},
+        {figure + "codage A B 2\nétiquette 4.5 1.2 M\nfin\n", "6: \"M\" touche le trait de la ligne 5 en ("},
+        // Another point's marker is a stroke; a point's own is not.
+        {figure + "point C 3.8 2 sans-nom\npoint D 3.5 2 droite\nfin\n", "6: \"D\" touche le point C de la ligne 5"},
+        {"titre\nfigure 100 360 200\npoint O 6 0.1 sans-nom\npoint X 9 0.1 sans-nom\nrapporteur O X 2\n"
+         "point C 7.5 1.5 droite\nfin\n",
+         "6: \"C\" touche un instrument en ("},
+        {figure + "point C 12 1 sans-nom invisible\nsegment A C\nfin\n", "6: la figure 1 déborde de sa boîte en ("},
+        {"titre\nfigure 600 300 150\npoint A 7 2\nfin\n", "3: la figure 1 sort de l'image en ("},
+        {"titre\nfigure 100 300 150\npoint O 3 1\npoint X 5 1\nrapporteur O X 1\nfin\n",
+         "2: le rapporteur de la figure 1 sort de sa boîte de 46 pixels"},
+        // A line just below a table, its capitals on the table's bottom border.
+        {"titre\naller 100\ntableau 90 100\n| a |\nfin\naller 124\nUne ligne\n",
+         "7: le texte \"Une ligne\" touche un bord de case ou de cadre en ("},
+        // The title's rule is where the window draws the frame's line.
+        {"titre\nlien 300 45 75 : {numérateur}\n", "1: la ligne du cadre de lien (300, 45) de la fenêtre passerait sur le dessin"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
+    // Lines are cut at the box on purpose, letters stand on the light lines of a grid, a protractor
+    // whose reference line lies on the bottom edge shows its half, and a square rises in a row made
+    // for it.
+    for (const std::string& source :
+         {figure + "point C 12 1 sans-nom invisible\ndroite A C\nfin\n",
+          figure + "segment A B bleu-clair\nétiquette 4 1.25 M\nfin\n",
+          std::string("titre\nfigure 100 360 200\npoint O 6 0.1 sans-nom\npoint X 9 0.1 sans-nom\nrapporteur O X 2\nfin\n"),
+          std::string("titre\ntableau 90 100\n| 15 cm² |\nfin\n")})
+        EXPECT_EQ(erreur(source), "") << source;
+}
