@@ -197,14 +197,12 @@ TEST(Jpeg, uneImageAbimeeEstRefuseeMaisPasUneFinEnTropOuEnMoins)
     std::size_t balayage = 0;
     while (!(bonne[balayage] == 0xFF && bonne[balayage + 1] == 0xDA)) ++balayage;
     const std::size_t fin = bonne.size() - 2;
-    const auto inserer = [&](std::size_t ou, std::vector<std::uint8_t> octets) {
+    // The good bytes with `retires` of them taken out at `ou`, and `octets` put in their place.
+    const auto abimee = [&](std::size_t ou, std::size_t retires, std::vector<std::uint8_t> octets) {
         std::vector<std::uint8_t> v = bonne;
-        v.insert(v.begin() + static_cast<std::ptrdiff_t>(ou), octets.begin(), octets.end());
-        return v;
-    };
-    const auto remplacer = [&](std::size_t ou, std::vector<std::uint8_t> octets) {
-        std::vector<std::uint8_t> v = bonne;
-        std::ranges::copy(octets, v.begin() + static_cast<std::ptrdiff_t>(ou));
+        const auto debut = v.erase(v.begin() + static_cast<std::ptrdiff_t>(ou),
+                                   v.begin() + static_cast<std::ptrdiff_t>(ou + retires));
+        v.insert(debut, octets.begin(), octets.end());
         return v;
     };
     struct Cas {
@@ -213,16 +211,16 @@ TEST(Jpeg, uneImageAbimeeEstRefuseeMaisPasUneFinEnTropOuEnMoins)
         bool montree;
     };
     std::vector<Cas> cas = {
-        {"octets changés dans les données", remplacer((balayage + fin) / 2, {1, 2, 3, 4}), false},
-        {"octets en trop avant le marqueur de fin", inserer(fin, std::vector<std::uint8_t>(16, 5)), false},
-        {"octets en trop avant le balayage", inserer(balayage, {1, 2, 3}), false},
-        {"octets après le marqueur de fin", inserer(bonne.size(), {1, 2, 3, 0xFF, 0xD8}), true},
-        {"marqueur de fin coupé", std::vector<std::uint8_t>(bonne.begin(), bonne.end() - 2), true},
+        {"octets changés dans les données", abimee((balayage + fin) / 2, 4, {1, 2, 3, 4}), false},
+        {"octets en trop avant le marqueur de fin", abimee(fin, 0, std::vector<std::uint8_t>(16, 5)), false},
+        {"octets en trop avant le balayage", abimee(balayage, 0, {1, 2, 3}), false},
+        {"octets après le marqueur de fin", abimee(bonne.size(), 0, {1, 2, 3, 0xFF, 0xD8}), true},
+        {"marqueur de fin coupé", abimee(fin, 2, {}), true},
     };
     // A run of ones, a code that no table holds, wherever it falls in the data.
     for (std::size_t ou = balayage + 20; ou + 6 < fin; ou += 16)
         cas.push_back({"code de Huffman impossible à " + std::to_string(ou),
-                       remplacer(ou, {0xFF, 0, 0xFF, 0, 0xFF, 0}), false});
+                       abimee(ou, 6, {0xFF, 0, 0xFF, 0, 0xFF, 0}), false});
     const std::optional<TimageRvb> intacte = decoderJpeg(bonne.data(), bonne.size());
     ASSERT_TRUE(intacte.has_value());
     for (const Cas& c : cas) {
