@@ -242,13 +242,14 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerImageRotation(f, "B2", "B", "C", -22, 0, 0, noirImagiciel);
     creerImageRotation(f, "B3", "B", "C", 22, 0, 0, noirImagiciel);
     cacherObjets(f, "P5 P3 cA cB A2 A3 B2 B3");
-    // C has a place exactly when B lies within 3 of P5: circle B is then inside the circle of
-    // centre P5 and radius 6,25, so that G, their common point, is defined exactly where C is not.
+    // C has a place exactly when B lies within 3 of P5. The circle of centre P5 and radius 6,25
+    // meets circle B only when B lies 3,25 or more from P5: their common point G is defined
+    // exactly where C is not, B moving by half units.
     creerPointSurDroite(f, "P6", "P5", "A", 1.25, 0, 0, noirImagiciel);
     creerCercle(f, "cP", "P5", "P6", noirImagiciel, 1, 1);
     creerIntersectionCercles(f, "G", "cP", "cB", 0, 0, noirImagiciel);
-    // P5 again, but only with G; from it the middles of the two arcs, 18 degrees up circle A and
-    // on circle B towards that point.
+    // P5 again, defined only with G; from it the middles of the arcs: 18 degrees round circle A
+    // towards C's side, and the point of circle B towards that one.
     creerPointSurDroite(f, "P5e", "P5", "G", 0, 0, 0, noirImagiciel);
     creerImageRotation(f, "M5", "A", "P5e", 18, 0, 0, noirImagiciel);
     reporterLongueur(f, "M3", "B", "M5", "r0", "r3", 0, 0, noirImagiciel);
