@@ -214,7 +214,9 @@ void preparerImagicielBissectrice(TdonneesCommunes& d)
 
 // The triangle ABC from AB = 6, AC = 5 and BC = 3: B slides along its guide by half units, and
 // C, where the two circles meet, has no place when AB < 2 or AB > 8. The arcs are drawn about C,
-// so that they meet there wherever B stands, and go with it. The lengths AB show their half units.
+// so that they meet there wherever B stands, and go with it. Where C has no place, the arcs
+// arc1e and arc2e stand instead on C's side of [AB], from the place where the two circles come
+// closest, and the pupil sees them miss each other. The lengths AB show their half units.
 void preparerImagicielTriangle(TdonneesCommunes& d)
 {
     preparerConstruction(d, "Construction d'un triangle connaissant les trois côtés", 6);
@@ -240,6 +242,20 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerImageRotation(f, "B2", "B", "C", -22, 0, 0, noirImagiciel);
     creerImageRotation(f, "B3", "B", "C", 22, 0, 0, noirImagiciel);
     cacherObjets(f, "P5 P3 cA cB A2 A3 B2 B3");
+    // C has a place exactly when B lies within 3 of P5. The circle of centre P5 and radius 6,25
+    // meets circle B only when B lies 3,25 or more from P5: their common point G is defined
+    // exactly where C is not, B moving by half units.
+    creerPointSurDroite(f, "P6", "P5", "A", 1.25, 0, 0, noirImagiciel);
+    creerCercle(f, "cP", "P5", "P6", noirImagiciel, 1, 1);
+    creerIntersectionCercles(f, "G", "cP", "cB", 0, 0, noirImagiciel);
+    // P5 again, defined only with G; from it the middles of the arcs: 18 degrees round circle A
+    // towards C's side, and the point of circle B towards that one.
+    creerPointSurDroite(f, "P5e", "P5", "G", 0, 0, 0, noirImagiciel);
+    creerImageRotation(f, "M5", "A", "P5e", 18, 0, 0, noirImagiciel);
+    reporterLongueur(f, "M3", "B", "M5", "r0", "r3", 0, 0, noirImagiciel);
+    cacherObjets(f, "P6 cP G P5e M5 M3");
+    creerArcAutour(f, "arc1e", "A", "M5", 18);
+    creerArcAutour(f, "arc2e", "B", "M3", 22);
     creerArcCercle(f, "arc1", "A", "A2", "A3", rougeImagiciel, 1, 1);
     creerArcCercle(f, "arc2", "B", "B2", "B3", rougeImagiciel, 1, 1);
     creerSegment(f, "A", "A3", vert, 1, 1);
@@ -249,7 +265,7 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerSegment(f, "A", "C", noirImagiciel, 1, 2);
     creerSegment(f, "B", "C", noirImagiciel, 1, 2);
     creerCoteLongueur(f, "K2", "A", "B", 1, 0, -1.2, noirImagiciel);
-    cacherObjets(f, "arc1 arc2 [AA3] [BB3] I J C [AC] [BC] K2");
+    cacherObjets(f, "arc1 arc2 arc1e arc2e [AA3] [BB3] I J C [AC] [BC] K2");
     ecrireTextesImagiciel(d, textesTriangle);
     cacherTextesEtapes(d);
 }

@@ -45,9 +45,9 @@ constexpr TpointDepart points1509[] = {{"A", -4, -3, true}, {"B", 3, -2, true}, 
 #define CONCLUSION "texte6 cadreSt7 texte8 texte9 texte10 texte11 texte12 texte13"
 constexpr TetapeImagiciel etapes1510[] = {
     {"", "", "", "A B [AB] K"},
-    {"texte2", "texte3 texte14", "A B [AB] K", "[AA3] arc1 I"},
-    {"texte3", "texte4", "[AA3] arc1 I", "[BB3] J arc2 K"},
-    {"texte4", "texte5", "[BB3] arc2 J", "I C [AA3]"},
+    {"texte2", "texte3 texte14", "A B [AB] K", "[AA3] arc1 arc1e I"},
+    {"texte3", "texte4", "[AA3] arc1 arc1e I", "[BB3] J arc2 arc2e K"},
+    {"texte4", "texte5", "[BB3] arc2 arc2e J", "I C [AA3]"},
     {"texte5", CONCLUSION, "C", "J K2 [AC] [BC] [BB3]"},
     {CONCLUSION, "", "[AC] [BC] K2", ""},
 };

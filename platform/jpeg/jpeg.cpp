@@ -1,8 +1,14 @@
 #include "platform/jpeg/jpeg.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
+#include <iterator>
 #include <new>
 
 // jpeglib.h needs FILE and size_t declared before it.
@@ -22,6 +28,10 @@ struct TdecodageJpeg {
     // the data there means nothing by itself; a row short of data is reported as a marker hit.
     // The arithmetic decoder reads zeros past the end without a word, so there the end counts.
     bool finToleree;
+    jpeg_source_mgr source;
+    const std::uint8_t* donnees;
+    std::size_t taille;
+    std::size_t donneesLues;
 };
 
 TdecodageJpeg& decodage(j_common_ptr info) { return *reinterpret_cast<TdecodageJpeg*>(info->err); }
@@ -40,19 +50,74 @@ bool dernieresPassesCommencees(const jpeg_decompress_struct& info)
     return true;
 }
 
-// Warnings stay silent, except those saying the data ran out: the rows after that point would
-// be made up, and a picture with a grey bottom is worse than no picture.
+// The warnings saying the data is damaged. libjpeg decodes on past them, and what comes out is
+// colour garbage or rows shifted from the damage down: no picture is better. The others (an
+// unknown JFIF revision or Adobe transform, odd scan parameters of a sequential file) leave the
+// pixels as they should be.
+constexpr int avertissementsDeDommage[] = {
+    JWRN_HIT_MARKER,  JWRN_HUFF_BAD_CODE, JWRN_ARITH_BAD_CODE, JWRN_EXTRANEOUS_DATA,
+    JWRN_MUST_RESYNC, JWRN_BOGUS_PROGRESSION,
+};
+
+// Reaching the end of the data is damage too, unless it is the look-ahead of the decoder.
 void noterMessage(j_common_ptr info, int niveau)
 {
     if (niveau >= 0) return;
     const int code = info->err->msg_code;
     const TdecodageJpeg& d = decodage(info);
-    if (code == JWRN_HIT_MARKER ||
+    if (std::ranges::find(avertissementsDeDommage, code) != std::end(avertissementsDeDommage) ||
         (code == JWRN_JPEG_EOF && !d.finToleree && !dernieresPassesCommencees(d.info)))
         abandonner(info);
 }
 
 void taireMessage(j_common_ptr) {}
+
+// The data is handed to libjpeg in pieces smaller than the 512 bytes its fast Huffman decoder
+// wants in its buffer: that decoder reads a bad code as a zero without a word, while the careful
+// one it falls back on reports it. Decoding takes about a tenth longer.
+constexpr std::size_t morceauSource = 256;
+
+void commencerSource(j_decompress_ptr) {}
+void terminerSource(j_decompress_ptr) {}
+
+// Past the end comes an end marker, with the warning that the data ran out.
+boolean remplirSource(j_decompress_ptr info)
+{
+    static const JOCTET fin[] = {0xFF, JPEG_EOI};
+    TdecodageJpeg& d = decodage(reinterpret_cast<j_common_ptr>(info));
+    if (d.donneesLues >= d.taille) {
+        WARNMS(info, JWRN_JPEG_EOF);
+        d.source.next_input_byte = fin;
+        d.source.bytes_in_buffer = sizeof fin;
+        return TRUE;
+    }
+    const std::size_t n = std::min(morceauSource, d.taille - d.donneesLues);
+    d.source.next_input_byte = d.donnees + d.donneesLues;
+    d.source.bytes_in_buffer = n;
+    d.donneesLues += n;
+    return TRUE;
+}
+
+void sauterSource(j_decompress_ptr info, long n)
+{
+    jpeg_source_mgr& s = *info->src;
+    if (n <= 0) return;
+    while (static_cast<std::size_t>(n) > s.bytes_in_buffer) {
+        n -= static_cast<long>(s.bytes_in_buffer);
+        remplirSource(info);
+    }
+    s.next_input_byte += n;
+    s.bytes_in_buffer -= static_cast<std::size_t>(n);
+}
+
+void brancherSource(TdecodageJpeg* d, const std::uint8_t* donnees, std::size_t taille)
+{
+    d->donnees = donnees;
+    d->taille = donnees ? taille : 0;
+    d->source = {nullptr, 0, commencerSource, remplirSource, sauterSource, jpeg_resync_to_restart,
+                 terminerSource};
+    d->info.src = &d->source;
+}
 
 // Reads the header and prepares RGB output; false when the data is no JPEG that can be shown.
 bool ouvrir(TdecodageJpeg* d, const std::uint8_t* donnees, std::size_t taille)
@@ -63,17 +128,19 @@ bool ouvrir(TdecodageJpeg* d, const std::uint8_t* donnees, std::size_t taille)
     d->erreurs.output_message = taireMessage;
     if (setjmp(d->retour)) return false;
     jpeg_create_decompress(&d->info);
-    jpeg_mem_src(&d->info, donnees, static_cast<unsigned long>(taille));
+    brancherSource(d, donnees, taille);
     jpeg_read_header(&d->info, TRUE);
-    if (static_cast<std::int64_t>(d->info.image_width) * d->info.image_height > pixelsMaxJpeg)
-        return false;
+    const std::int64_t largeur = d->info.image_width, hauteur = d->info.image_height;
+    if (largeur > largeurMaxJpeg || largeur * hauteur > pixelsMaxJpeg) return false;
     // Greyscale comes out as RGB too; CMYK and other spaces have no conversion and fail here.
     d->info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d->info);
     return d->info.output_components == 3;
 }
 
-// Decodes every row into `pixels`, which holds output_width * output_height * 3 bytes.
+// Decodes every row into `pixels`, which holds output_width * output_height * 3 bytes, then reads
+// on to the end marker: data left over before it means the decoder lost its way in the rows.
+// Bytes after the end marker are never looked at.
 bool lireLignes(TdecodageJpeg* d, std::uint8_t* pixels)
 {
     if (setjmp(d->retour)) return false;
@@ -82,6 +149,7 @@ bool lireLignes(TdecodageJpeg* d, std::uint8_t* pixels)
         JSAMPROW ligne = pixels + std::size_t{d->info.output_width} * 3 * d->info.output_scanline;
         if (jpeg_read_scanlines(&d->info, &ligne, 1) != 1) return false;
     }
+    jpeg_finish_decompress(&d->info);
     return true;
 }
 
@@ -99,6 +167,14 @@ std::optional<TimageRvb> lirePixels(TdecodageJpeg* d)
     return image;
 }
 
+struct TdescripteurFichier {
+    int numero;
+    ~TdescripteurFichier()
+    {
+        if (numero >= 0) close(numero);
+    }
+};
+
 }  // namespace
 
 std::optional<TimageRvb> decoderJpeg(const std::uint8_t* donnees, std::size_t taille)
@@ -113,15 +189,21 @@ std::optional<TimageRvb> decoderJpeg(const std::uint8_t* donnees, std::size_t ta
 
 std::optional<TimageRvb> lireJpeg(const std::string& chemin)
 {
-    // C streams: a folder or an unreadable file is a read error here, not an exception.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> fichier(std::fopen(chemin.c_str(), "rb"),
-                                                                  std::fclose);
-    if (!fichier) return std::nullopt;
-    std::vector<std::uint8_t> donnees;
-    std::uint8_t bloc[1 << 16];
-    std::size_t lus;
-    while ((lus = std::fread(bloc, 1, sizeof bloc, fichier.get())) > 0)
-        donnees.insert(donnees.end(), bloc, bloc + lus);
-    if (std::ferror(fichier.get())) return std::nullopt;
-    return decoderJpeg(donnees.data(), donnees.size());
+    // Without O_NONBLOCK, opening a pipe would wait for someone to write into it.
+    const TdescripteurFichier fichier{open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat etat;
+    if (fichier.numero < 0 || fstat(fichier.numero, &etat) != 0 || !S_ISREG(etat.st_mode) ||
+        etat.st_size > octetsMaxJpeg)
+        return std::nullopt;
+    // A file that grows while it is read is read as far as its size said.
+    std::vector<std::uint8_t> donnees(static_cast<std::size_t>(etat.st_size));
+    std::size_t lus = 0;
+    while (lus < donnees.size()) {
+        const ssize_t n = read(fichier.numero, donnees.data() + lus, donnees.size() - lus);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        lus += static_cast<std::size_t>(n);
+    }
+    return decoderJpeg(donnees.data(), lus);
 }

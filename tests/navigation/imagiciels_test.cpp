@@ -74,7 +74,7 @@ TEST_F(Imagiciels, ParcoursDesEtapes)
           {"texte1 texte2 texte3", "[AB) [AC) a1 a2 a3 a4"},
           {"texte1 texte2 texte3 texte4 cadreSt5 texte6 texte7 texte8",
            "A B C [AB) [AC) a1 a2 a3 a4 losa [AD)"}}},
-        {1510, "A B [AB] K arc1 [AA3] I arc2 [BB3] J C [AC] [BC] K2",
+        {1510, "A B [AB] K arc1 arc1e [AA3] I arc2 arc2e [BB3] J C [AC] [BC] K2",
          {{"texte1 texte14", ""},
           {"texte1 texte2", "A B [AB] K"},
           {"texte1 texte2 texte3", "A B [AB] arc1 [AA3] I"},
@@ -242,11 +242,14 @@ TEST_F(Imagiciels, TriangleImpossible)
         bool existe;
         const char* longueur;
     } cas[] = {{2, true, "6"},     {-2.5, false, "1,5"}, {-1.5, true, "2,5"},
-               {4.5, false, "8,5"}, {3.5, true, "7,5"},   {-3, false, "1"}};
+               {4.5, false, "8,5"}, {3.5, true, "7,5"},   {-3, false, "1"},
+               {-2, true, "2"},     {4, true, "8"},       {6, false, "10"}};
     for (const auto& c : cas) {
         placerPoint(*figureImagiciel, "B", c.xB, -2);
         EXPECT_EQ(!estIndefini(*figureImagiciel, "C"), c.existe) << c.xB;
         EXPECT_EQ(!estIndefini(*figureImagiciel, "[AC]"), c.existe) << c.xB;
+        // The arcs that show the gap stand only where C has no place.
+        EXPECT_EQ(estIndefini(*figureImagiciel, "arc2e"), c.existe) << c.xB;
         EXPECT_EQ(objetNomme(*figureImagiciel, "K2")->point->etiquette, c.longueur) << c.xB;
     }
 }
@@ -273,6 +276,44 @@ TEST_F(Imagiciels, LesArcsDuTrianglePassentParC)
             EXPECT_NEAR(std::hypot(xC - a.x, yC - a.y), a.rayon, 1e-9) << nom << " " << xB;
             EXPECT_LT(depuisDebut(a, xC, yC), depuisDebut(a, a.xQ, a.yQ)) << nom << " " << xB;
         }
+    }
+}
+
+// Where C has no place, two arcs stay on C's side of [AB], from where the circles come closest, and
+// miss each other by what AB lacks or has too much; where C has one, the arcs about it meet there.
+TEST_F(Imagiciels, LesArcsDuTriangleSeCoupentOuMontrentLEcart)
+{
+    lancer(1510);
+    while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+    Tfigure& f = *figureImagiciel;
+    // Every quarter degree of an arc, from its start anticlockwise to its end.
+    const auto points = [&](const std::string& nom) {
+        const Tarc& a = objetNomme(f, nom)->donneesDe<Tarc>();
+        const double debut = std::atan2(a.yP - a.y, a.xP - a.x), tour = 2 * std::numbers::pi;
+        const double ouverture = std::fmod(std::atan2(a.yQ - a.y, a.xQ - a.x) - debut + 2 * tour, tour);
+        std::vector<std::pair<double, double>> r;
+        for (double t = 0; t <= ouverture; t += tour / 1440)
+            r.emplace_back(a.x + a.rayon * std::cos(debut + t), a.y + a.rayon * std::sin(debut + t));
+        return r;
+    };
+    const struct {
+        double xB;  // AB = 1,5, 6 and 8,5
+        const char* arcs;
+        double ecart;
+    } cas[] = {{-2.5, "arc1e arc2e", 0.5}, {2, "arc1 arc2", 0}, {4.5, "arc1e arc2e", 0.5}};
+    for (const auto& c : cas) {
+        placerPoint(f, "B", c.xB, -2);
+        ASSERT_EQ(montres(f, "arc1 arc2 arc1e arc2e", true), c.arcs) << c.xB;
+        std::istringstream noms(c.arcs);
+        std::string arcA, arcB;
+        noms >> arcA >> arcB;
+        double ecart = 1e9;
+        for (const auto& [xA, yA] : points(arcA))
+            for (const auto& [xB, yB] : points(arcB)) {
+                ecart = std::min(ecart, std::hypot(xA - xB, yA - yB));
+                EXPECT_GE(std::min(yA, yB), -2 - 1e-9) << c.xB;
+            }
+        EXPECT_NEAR(ecart, c.ecart, 0.03) << c.xB;
     }
 }
 

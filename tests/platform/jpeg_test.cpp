@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/jpeg/ecriture_jpeg.h"
 #include "platform/jpeg/jpeg.h"
 
 // The pictures in donnees/ were made once with an independent encoder and are kept as files.
@@ -153,6 +155,10 @@ TEST(Jpeg, uneTailleDemesureeEstRefusee)
         {"arithmetique.jpg", 65000, 65000, false},
         {"arithmetique.jpg", 10001, 10000, false},
         {"arithmetique.jpg", 2000, 1000, true},
+        // Wider than a page could ever need, or more pixels than its tallest scroll.
+        {"arithmetique.jpg", 4001, 16, false},
+        {"arithmetique.jpg", 4000, 16, true},
+        {"arithmetique.jpg", 4000, 4001, false},
         {"arithmetique.jpg", 0, 16, false},
         // Huffman data of a 16 x 8 picture runs out long before a million pixels.
         {"rouge_bleu.jpg", 1000, 1000, false},
@@ -175,6 +181,53 @@ TEST(Jpeg, uneTailleDemesureeEstRefusee)
         ASSERT_EQ(image.has_value(), c.charge) << c.nom << " " << c.largeur << " x " << c.hauteur;
         if (image) {
             EXPECT_EQ(image->pixels.size(), std::size_t{3} * c.largeur * c.hauteur);
+        }
+    }
+}
+
+// Damage in the data refuses the picture rather than showing colour garbage, or rows shifted from
+// the damage down; what libjpeg never reads (after the end marker) or can do without (the end
+// marker itself, every row being there) leaves the picture as it was.
+TEST(Jpeg, uneImageAbimeeEstRefuseeMaisPasUneFinEnTropOuEnMoins)
+{
+    TimageRvb page{120, 80, {}};
+    for (int i = 0; i < 120 * 80 * 3; ++i)
+        page.pixels.push_back(static_cast<std::uint8_t>(i * i / 7 % 256));
+    const std::vector<std::uint8_t> bonne = encoderJpeg(page, 90).value();
+    std::size_t balayage = 0;
+    while (!(bonne[balayage] == 0xFF && bonne[balayage + 1] == 0xDA)) ++balayage;
+    const std::size_t fin = bonne.size() - 2;
+    // The good bytes with `retires` of them taken out at `ou`, and `octets` put in their place.
+    const auto abimee = [&](std::size_t ou, std::size_t retires, std::vector<std::uint8_t> octets) {
+        std::vector<std::uint8_t> v = bonne;
+        const auto debut = v.erase(v.begin() + static_cast<std::ptrdiff_t>(ou),
+                                   v.begin() + static_cast<std::ptrdiff_t>(ou + retires));
+        v.insert(debut, octets.begin(), octets.end());
+        return v;
+    };
+    struct Cas {
+        std::string nom;
+        std::vector<std::uint8_t> octets;
+        bool montree;
+    };
+    std::vector<Cas> cas = {
+        {"octets changés dans les données", abimee((balayage + fin) / 2, 4, {1, 2, 3, 4}), false},
+        {"octets en trop avant le marqueur de fin", abimee(fin, 0, std::vector<std::uint8_t>(16, 5)), false},
+        {"octets en trop avant le balayage", abimee(balayage, 0, {1, 2, 3}), false},
+        {"octets après le marqueur de fin", abimee(bonne.size(), 0, {1, 2, 3, 0xFF, 0xD8}), true},
+        {"marqueur de fin coupé", abimee(fin, 2, {}), true},
+    };
+    // A run of ones, a code that no table holds, wherever it falls in the data.
+    for (std::size_t ou = balayage + 20; ou + 6 < fin; ou += 16)
+        cas.push_back({"code de Huffman impossible à " + std::to_string(ou),
+                       abimee(ou, 6, {0xFF, 0, 0xFF, 0, 0xFF, 0}), false});
+    const std::optional<TimageRvb> intacte = decoderJpeg(bonne.data(), bonne.size());
+    ASSERT_TRUE(intacte.has_value());
+    for (const Cas& c : cas) {
+        const std::optional<TimageRvb> image = decoderJpeg(c.octets.data(), c.octets.size());
+        EXPECT_EQ(image.has_value(), c.montree) << c.nom;
+        if (image && c.montree) {
+            EXPECT_EQ(image->pixels, intacte->pixels) << c.nom;
         }
     }
 }

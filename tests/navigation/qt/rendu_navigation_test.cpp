@@ -4,15 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
 
 #include "engine/figure/peinture.h"
 #include "exercise/dessin_panneau_outils.h"
 #include "navigation/imagiciels.h"
 #include "navigation/pages_cours.h"
 #include "navigation/sujets_info.h"
+#include "platform/jpeg/jpeg.h"
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/couleur_qt.h"
 #include "platform/qt/plateforme_qt.h"
@@ -255,6 +264,49 @@ TEST_F(RenduNavigation, PageCoursAvecImage)
     const QImage manquante = peindreSurface(*cours, "page_cours_manquante");
     EXPECT_EQ(zoneCours.Height(), 485);
     EXPECT_GT(sombres(manquante), 100);
+}
+
+// Whatever lies under a page's name, the page shows at once, with its message: a pipe nobody
+// writes into, a link to an endless device, a file of a gigabyte (holding nothing on the disc), a
+// picture wider than any page.
+TEST_F(RenduNavigation, PageCoursSurUnFichierQuiNEstPasUneImage)
+{
+    PlateformeQt qt;
+    installerPlateforme(&qt);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    dossierProgramme = dossier.path().toStdString() + "/";
+    const std::string chemin = dossierProgramme + "V0501S1.jpg";
+    const struct {
+        const char* nom;
+        std::function<bool()> creer;
+    } cas[] = {
+        {"tube", [&] { return mkfifo(chemin.c_str(), 0600) == 0; }},
+        {"lien vers /dev/zero", [&] { return symlink("/dev/zero", chemin.c_str()) == 0; }},
+        {"fichier creux", [&] {
+             QFile f(QString::fromStdString(chemin));
+             return f.open(QIODevice::WriteOnly) && f.resize(std::int64_t{1} << 30);
+         }},
+        {"image trop large", [&] {
+             const QImage large(largeurMaxJpeg + 1, 2, QImage::Format_RGB32);
+             return large.save(QString::fromStdString(chemin), "JPG");
+         }},
+    };
+    for (const auto& c : cas) {
+        std::remove(chemin.c_str());
+        ASSERT_TRUE(c.creer()) << c.nom;
+        const auto debut = std::chrono::steady_clock::now();
+        afficherPageCours(d, 1002);
+        EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(500))
+            << c.nom;
+        EXPECT_EQ(zoneCours.Height(), 485) << c.nom;
+        const Tobjet* message = cours->objets[cours->nbObjets].get();
+        ASSERT_EQ(message->genre, genreTexte) << c.nom;
+        EXPECT_EQ(message->donneesDe<Ttexte>().texte,
+                  "La page de cours V0501S1.jpg est manquante.")
+            << c.nom;
+        afficherPageCours(d, 1003);
+    }
 }
 
 }  // namespace
