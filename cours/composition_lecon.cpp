@@ -125,9 +125,9 @@ void verifierLargeur(const Tcomposition& c, const TinstructionLecon& instruction
 void verifierHaut(const Tcomposition& c, const TinstructionLecon& instruction, const std::string& quoi, double y,
                   double haut)
 {
-    if (y >= haut) return;
-    throw ErreurLecon(instruction.ligne, quoi + " monte au-dessus de l'ordonnée " + reelVersChaine(haut) + ", où " +
-                                             (c.profondeur > 0 ? "commence son bloc" : "s'arrête le titre"));
+    if (y < haut)
+        throw ErreurLecon(instruction.ligne, quoi + " monte au-dessus de " + (c.profondeur > 0 ? "son bloc" : "la page") +
+                                                 ", qui commence en " + reelVersChaine(haut));
 }
 
 // A text must stand within the block it is in, or the page, and cover nothing. Its letters
@@ -257,7 +257,7 @@ struct TgenreBloc {
     const char* mot;
     int style;
     bool onglet;
-    const char* onglePeint;
+    const char* ongletPeint;
 };
 
 // A definition is framed as a property, under a tab of its own: the box without tab of the same
@@ -279,10 +279,8 @@ const TgenreBloc* genreBloc(const std::string& mot)
 void peindreOnglet(Tcomposition& c, const TinstructionLecon& instruction, const char* texte, double x, double y)
 {
     const std::string nom = "_" + std::to_string(++c.nbAuxiliaires);
-    Tobjet* onglet = exigerObjet(instruction, creerRectangle(surface(c), nom, orangeTitre, x - c.page.gauche,
-                                                             c.page.haut - y, x + largeurOnglet - c.page.gauche,
-                                                             c.page.haut - y - hauteurOnglet + 1, 1));
-    onglet->remplissage = 1;
+    exigerObjet(instruction, creerRectangle(surface(c), nom, orangeTitre, x - c.page.gauche, c.page.haut - y,
+                                            x + largeurOnglet - c.page.gauche, c.page.haut - y - hauteurOnglet + 1, 1));
     exigerObjet(instruction, creerTexte(surface(c), texte, blanc, colonne(c, x + 8), ligne(c, y)));
 }
 
@@ -303,12 +301,12 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction)
     // The boxes under a heading tab begin 8 pixels below the block.
     const double hautBoite = genre.onglet ? y + 8 : y;
     // The engine's frames with a tab draw their box 8 pixels below their corner.
-    const double hautCadre = genre.onglePeint ? hautBoite : y;
+    const double hautCadre = genre.ongletPeint ? hautBoite : y;
     Tobjet* cadre = exigerObjet(instruction, creerCadre(surface(c), genre.style, colonne(c, x), ligne(c, hautCadre),
                                                          largeur / pixelsParColonneCours, 1));
-    if (genre.onglePeint) peindreOnglet(c, instruction, genre.onglePeint, x, y - 1);
+    if (genre.ongletPeint) peindreOnglet(c, instruction, genre.ongletPeint, x, y - 1);
     noterLigne(c.page.lignes, surface(c), instruction.ligne);
-    const auto dehors = std::tuple{c.marge, c.bord, c.gauche, c.droite, c.haut, c.hautTitre};
+    const auto dehors = std::tuple{c.marge, c.bord, c.gauche, c.droite, c.haut};
     const std::size_t avant = c.places.size();
     c.marge = x + retraitBloc;
     c.bord = x + largeur - retraitBloc;
@@ -328,7 +326,7 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction)
             throw ErreurLecon(p.ligne, "\"" + p.quoi + "\" sort de \"" + instruction.mot + "\" de " +
                                            reelVersChaine(std::ceil(p.bas - basBloc)) + " pixels en bas");
     occuper(c, {x, y - 1, x + largeur, basBloc, instruction.mot, instruction.ligne}, avant);
-    std::tie(c.marge, c.bord, c.gauche, c.droite, c.haut, c.hautTitre) = dehors;
+    std::tie(c.marge, c.bord, c.gauche, c.droite, c.haut) = dehors;
     c.plume = basBloc + 10;
     descendre(c, c.plume);
 }
