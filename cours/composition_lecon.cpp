@@ -1,21 +1,22 @@
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "cours/composition.h"
 #include "cours/etendue_dessin.h"
 #include "cours/figures_lecon.h"
-#include "cours/page_lecon.h"
 #include "engine/base/chaines.h"
 #include "engine/base/nombres.h"
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_points.h"
+#include "engine/figure/creation_quadrillages.h"
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/objets_par_nom.h"
-#include "engine/figure/peinture.h"
 #include "engine/text/texte_balise.h"
+#include "navigation/pages_cours.h"
 
 namespace {
 
@@ -24,72 +25,58 @@ namespace {
 const TRect boutonRetour{679, 19, 771, 46};
 const TRect boutonPourSexercer{661, 215, 763, 242};
 
-// A text line is 20 pixels high; a line with a fraction takes 8 more above and below.
-constexpr double pasLigne = 20;
+// A line with a fraction takes 8 more pixels above and below.
 constexpr double margeFraction = 8;
 // Texts start a little right of the picture's edge; blocks end by default where the buttons of
-// the window begin.
+// the window begin; drawings end before the picture's right edge.
 constexpr double retraitPage = 14;
 constexpr double bordPage = 650;
+constexpr double droitePage = largeurZoneCours - 2;
 // Inside a block, texts keep this much room from its sides.
 constexpr double retraitBloc = 12;
 // Each ">" at the start of a text line moves it right.
 constexpr double retraitCitation = 20;
-// A link button of the window is 23 pixels high.
-constexpr int hauteurBoutonLien = 23;
-// A phrase under a link frame may be a little narrower than the frame, never wider; the text
-// before it may leave a little more room than a blank, the text after it a pixel or two, which
-// is not seen before a comma.
-constexpr double jeuPhraseEtroite = 12;
-constexpr double jeuPhraseLarge = 2;
-constexpr double jeuAvantPhrase = 7;
-constexpr double jeuApresPhrase = 2;
-// The window's line under a frame, 2 pixels thick, ends a pixel past the frame; the first letter
-// after the phrase keeps one more pixel clear of it.
-constexpr double jeuApresLigne = 2;
+// Blocks hold blocks up to this depth.
+constexpr int profondeurBlocsMax = 4;
 
-// The page's surface is this high: nothing of a lesson may stand below it.
-constexpr int hauteurSurface = 4000;
-
-// The numbers of the page's instructions, in pixels of the paint box but for the lines of a skip,
-// a figure's scale (pixels per unit) and a division's decimals.
-constexpr TnombreLecon abscisse{"l'abscisse", 0, largeurZoneCours};
-constexpr TnombreLecon ordonnee{"l'ordonnée", 0, hauteurSurface};
-constexpr TnombreLecon largeurLecon{"la largeur", 1, largeurZoneCours};
+// The numbers of the page's instructions, in pixels of the paint box but for the lines of a skip
+// and a figure's scale (pixels per unit).
 constexpr TnombreLecon hauteurFigure{"la hauteur", 1, hauteurSurface};
 constexpr TnombreLecon lignesSautees{"le saut", 0, 50};
 constexpr TnombreLecon echelleFigure{"l'échelle", 1, 500};
-constexpr TnombreLecon decimalesDivision{"le nombre de décimales", 0, 10};
 
 constexpr TColor noir = 0x000000;
+constexpr TColor blanc = 0xFFFFFF;
 constexpr TColor orangeTitre = 0x0579FA;
 
-// A rectangle of the paint box that a text or a closed block takes.
-struct Tplace {
-    double gauche, haut, droite, bas;
-    std::string quoi;
-};
+bool aUneFraction(const std::string& texte)
+{
+    return texte.find("$F") != std::string::npos || texte.find("$W") != std::string::npos;
+}
 
-struct Tcomposition {
-    const std::vector<TinstructionLecon>& instructions;
-    const TpageDuCours& pageDuCours;
-    Canevas& mesure;
-    TpageLecon page;
-    std::size_t suivante = 0;
-    // Pixels of the paint box: the top of the next line, the left of texts, the right of blocks,
-    // and the lowest pixel drawn so far.
-    double plume = 0;
-    double marge = 0;
-    double bord = bordPage;
-    double bas = 0;
-    int nbAuxiliaires = 0;
-    // What is already written, that a new text must not cover.
-    std::vector<Tplace> places;
-};
+// Two places that share more than a pixel or two. A figure may write over a posed operation, its
+// labels between the digits.
+bool chevauchent(const Tplace& a, const Tplace& b)
+{
+    if ((a.quoi == "figure" && b.quoi == "opération") || (a.quoi == "opération" && b.quoi == "figure")) return false;
+    return a.gauche < b.droite - 2 && b.gauche < a.droite - 2 && a.haut < b.bas - 2 && b.haut < a.bas - 2;
+}
 
-Tfigure& surface(Tcomposition& c) { return *c.page.surface; }
+// The pixels that the larger letters of "$>" take below those of a plain line.
+double hauteurEnPlus(Tcomposition& c, const std::string& texte)
+{
+    if (texte.find("$>") == std::string::npos) return 0;
+    const auto bas = [&c](const std::string& t) {
+        CanevasEtendue etendue(c.mesure);
+        double x = 0;
+        dessinerTexte(etendue, t, x, 0, noir, styleNormal, tailleTexteLecon);
+        return etendue.etendue() ? etendue.etendue()->bottom : 0;
+    };
+    return std::max(0, bas(texte) - bas("A"));
+}
 
-// The objects made since the last call come from this line of the source.
+}  // namespace
+
 void noterLigne(std::vector<int>& lignes, const Tfigure& f, int ligne)
 {
     lignes.resize(static_cast<std::size_t>(f.nbObjets), ligne);
@@ -100,6 +87,12 @@ double ligne(const Tcomposition& c, double y) { return (y - c.page.haut) / pixel
 
 void descendre(Tcomposition& c, double y) { c.bas = std::max(c.bas, y); }
 
+Tobjet* exigerObjet(const TinstructionLecon& instruction, Tobjet* objet)
+{
+    if (!objet) throw ErreurLecon(instruction.ligne, "la page a trop d'objets");
+    return objet;
+}
+
 double largeurTexte(Tcomposition& c, const std::string& texte)
 {
     double x = 0;
@@ -107,46 +100,67 @@ double largeurTexte(Tcomposition& c, const std::string& texte)
     return x;
 }
 
-bool aUneFraction(const std::string& texte)
-{
-    return texte.find("$F") != std::string::npos || texte.find("$W") != std::string::npos;
-}
-
-// Two places that share more than a pixel or two.
-bool chevauchent(const Tplace& a, const Tplace& b)
-{
-    return a.gauche < b.droite - 2 && b.gauche < a.droite - 2 && a.haut < b.bas - 2 && b.haut < a.bas - 2;
-}
-
-// Takes the place, unless something written there already; a block or a table is checked
-// against what was written before it was opened, not against its own contents.
-void occuper(Tcomposition& c, const TinstructionLecon& instruction, const Tplace& place,
-             std::size_t avant = std::numeric_limits<std::size_t>::max())
+void occuper(Tcomposition& c, const Tplace& place, std::size_t avant)
 {
     const std::size_t n = std::min(avant, c.places.size());
     for (std::size_t k = 0; k < n; ++k)
         if (const Tplace& autre = c.places[k]; chevauchent(place, autre))
-            throw ErreurLecon(instruction.ligne, "\"" + place.quoi + "\" chevauche \"" + autre.quoi + "\"");
+            throw ErreurLecon(place.ligne, "\"" + place.quoi + "\" chevauche \"" + autre.quoi + "\"");
     c.places.push_back(place);
 }
 
-// A text must end before the right side of the block it is in, or of the page, and cover
-// nothing. Its letters stand from 2 to 16 pixels below its top; a fraction's parts 8 more above
+void verifierLargeur(const Tcomposition& c, const TinstructionLecon& instruction, const std::string& quoi,
+                     double gauche, double droite, double limite)
+{
+    const struct {
+        double depassement;
+        const char* cote;
+    } cotes[] = {{c.gauche - gauche, "gauche"}, {droite - limite, "droite"}};
+    for (const auto& cote : cotes)
+        if (cote.depassement > 0)
+            throw ErreurLecon(instruction.ligne, quoi + " dépasse à " + cote.cote + " de " +
+                                                     reelVersChaine(std::ceil(cote.depassement)) + " pixels");
+}
+
+void verifierHaut(const Tcomposition& c, const TinstructionLecon& instruction, const std::string& quoi, double y,
+                  double haut)
+{
+    if (y < haut)
+        throw ErreurLecon(instruction.ligne, quoi + " monte au-dessus de " + (c.profondeur > 0 ? "son bloc" : "la page") +
+                                                 ", qui commence en " + reelVersChaine(haut));
+}
+
+// A text must stand within the block it is in, or the page, and cover nothing. Its letters
+// stand from 2 to 16 pixels below its top, larger letters lower; a fraction's parts 8 more above
 // and below.
-void ecrire(Tcomposition& c, const TinstructionLecon& instruction, const std::string& texte,
-            double x, double y)
+void ecrire(Tcomposition& c, const TinstructionLecon& instruction, const std::string& texte, double x, double y)
 {
     if (texte.empty()) return;
     const double largeur = largeurTexte(c, texte);
-    const double depassement = x + largeur - c.bord;
-    if (depassement > 0)
-        throw ErreurLecon(instruction.ligne, "le texte dépasse à droite de " +
-                                                 reelVersChaine(std::ceil(depassement)) + " pixels");
+    verifierLargeur(c, instruction, "le texte", x, x + largeur, c.bord);
     const double marge = aUneFraction(texte) ? margeFraction : 0;
-    occuper(c, instruction, {x, y + 2 - marge, x + largeur, y + 16 + marge, texte});
-    creerTexte(surface(c), texte, noir, colonne(c, x), ligne(c, y));
-    descendre(c, y + pasLigne);
+    const double plusBas = std::max(marge, hauteurEnPlus(c, texte));
+    occuper(c, {x, y + 2 - marge, x + largeur, y + 16 + plusBas, texte, instruction.ligne});
+    exigerObjet(instruction, creerTexte(surface(c), texte, noir, colonne(c, x), ligne(c, y)));
+    descendre(c, y + pasLigne + plusBas - marge);
 }
+
+// The pieces of a text between the separators, without their outer blanks.
+std::vector<std::string> morceauxSepares(const std::string& texte, char separateur)
+{
+    std::vector<std::string> morceaux;
+    std::size_t debut = 0;
+    while (true) {
+        const std::size_t fin = texte.find(separateur, debut);
+        std::string morceau = texte.substr(debut, fin - debut);
+        supprimerBlancsExtremes(morceau);
+        morceaux.push_back(morceau);
+        if (fin == std::string::npos) return morceaux;
+        debut = fin + 1;
+    }
+}
+
+namespace {
 
 // One line at the pen, moved right by its leading ">" marks.
 void composerTexte(Tcomposition& c, const TinstructionLecon& instruction)
@@ -163,29 +177,31 @@ void composerTexte(Tcomposition& c, const TinstructionLecon& instruction)
 }
 
 // A horizontal line between two hidden points of the page, whose world is its pixels, y upwards.
-void tracerFilet(Tcomposition& c, double x1, double x2, double y, TColor couleur, int epaisseur)
+void tracerFilet(Tcomposition& c, const TinstructionLecon& instruction, double x1, double x2, double y,
+                 TColor couleur, int epaisseur)
 {
     Tfigure& f = surface(c);
     const std::string a = "_" + std::to_string(++c.nbAuxiliaires);
     const std::string b = "_" + std::to_string(++c.nbAuxiliaires);
-    creerPointSansNom(f, a, couleur, x1 - c.page.gauche, c.page.haut - y);
-    creerPointSansNom(f, b, couleur, x2 - c.page.gauche, c.page.haut - y);
+    exigerObjet(instruction, creerPointSansNom(f, a, couleur, x1 - c.page.gauche, c.page.haut - y));
+    exigerObjet(instruction, creerPointSansNom(f, b, couleur, x2 - c.page.gauche, c.page.haut - y));
     cacherObjet(f, a);
     cacherObjet(f, b);
-    creerSegment(f, a, b, couleur, 1, epaisseur);
+    exigerObjet(instruction, creerSegment(f, a, b, couleur, 1, epaisseur));
 }
 
-// "titre": the page's title, as the tree of course pages gives it; its hyphens are hyphens, not
-// the markup's minus signs.
+// "titre": the page's title, as the tree of course pages gives it, over its rule; nothing is
+// written above the rule then.
 void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
 {
     if (!instruction.reste.empty())
         throw ErreurLecon(instruction.ligne, "le titre est celui de l'arbre des pages : \"titre\" seul");
-    std::string titre = c.pageDuCours.titre;
-    remplacerTout(titre, "-", "$-");
     c.page.titre = c.pageDuCours.titre;
-    ecrire(c, instruction, "$g$K$>$>$>$>" + titre, c.marge, c.plume);
-    tracerFilet(c, c.marge, c.bord, c.plume + 28, orangeTitre, 2);
+    ecrire(c, instruction, "$g$K$>$>$>$>" + titreEnBalise(c.pageDuCours.titre), c.marge, c.plume);
+    tracerFilet(c, instruction, c.marge, c.bord, c.plume + 28, orangeTitre, 2);
+    occuper(c, {c.marge, c.plume + 28, c.bord, c.plume + 30, "le filet du titre", instruction.ligne});
+    c.hautTitre = c.plume;
+    c.haut = c.plume + 30;
     c.plume += 40;
 }
 
@@ -204,7 +220,9 @@ double seulNombre(const TinstructionLecon& instruction, const TnombreLecon& genr
 
 void composerAller(Tcomposition& c, const TinstructionLecon& instruction)
 {
-    c.plume = seulNombre(instruction, ordonnee);
+    const double y = seulNombre(instruction, ordonneePage);
+    verifierHaut(c, instruction, "aller " + reelVersChaine(y), y, c.haut);
+    c.plume = y;
 }
 
 // "dessous": the pen goes below everything placed so far, figures included.
@@ -215,7 +233,9 @@ void composerDessous(Tcomposition& c, const TinstructionLecon&)
 
 void composerMarge(Tcomposition& c, const TinstructionLecon& instruction)
 {
-    c.marge = seulNombre(instruction, abscisse);
+    const double x = seulNombre(instruction, abscissePage);
+    verifierLargeur(c, instruction, "la marge", x, x, c.bord);
+    c.marge = x;
 }
 
 void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction);
@@ -231,39 +251,85 @@ void composerJusquAFin(Tcomposition& c, const TinstructionLecon& ouverture)
     throw ErreurLecon(ouverture.ligne, "\"" + ouverture.mot + "\" sans \"fin\"");
 }
 
-// A framed block around the instructions up to its "fin"; an optional width in pixels. The frame
-// is created first, so that it is painted under its contents, and takes its height at the end.
-void composerBloc(Tcomposition& c, const TinstructionLecon& instruction, int style, bool onglet)
+// The blocks: the engine's framed style, whether the block has a heading tab, and the text the
+// page writes on the tab of a block that the engine's styles lack.
+struct TgenreBloc {
+    const char* mot;
+    int style;
+    bool onglet;
+    const char* ongletPeint;
+};
+
+// A definition is framed as a property, under a tab of its own: the box without tab of the same
+// orange, and the tab of the property's frame, 88 pixels wide and 21 high, painted by the page.
+const TgenreBloc genresBloc[] = {
+    {"propriété", 1, true, nullptr}, {"définition", 2, true, "$g$HDéfinition"}, {"encadré", 2, false, nullptr},
+    {"boîte", 3, false, nullptr},    {"énoncé", 6, true, nullptr},           {"action", 10, true, nullptr},
+};
+constexpr double largeurOnglet = 88;
+constexpr double hauteurOnglet = 21;
+
+const TgenreBloc* genreBloc(const std::string& mot)
 {
+    for (const TgenreBloc& genre : genresBloc)
+        if (mot == genre.mot) return &genre;
+    return nullptr;
+}
+
+void peindreOnglet(Tcomposition& c, const TinstructionLecon& instruction, const char* texte, double x, double y)
+{
+    const std::string nom = "_" + std::to_string(++c.nbAuxiliaires);
+    exigerObjet(instruction, creerRectangle(surface(c), nom, orangeTitre, x - c.page.gauche, c.page.haut - y,
+                                            x + largeurOnglet - c.page.gauche, c.page.haut - y - hauteurOnglet + 1, 1));
+    exigerObjet(instruction, creerTexte(surface(c), texte, blanc, colonne(c, x + 8), ligne(c, y)));
+}
+
+// A framed block around the instructions up to its "fin"; an optional width in pixels. The frame
+// is created first, so that it is painted under its contents, and takes its height at the end;
+// all its contents stand in it.
+void composerBloc(Tcomposition& c, const TinstructionLecon& instruction)
+{
+    const TgenreBloc& genre = *genreBloc(instruction.mot);
+    if (c.profondeur == profondeurBlocsMax)
+        throw ErreurLecon(instruction.ligne, "trop de blocs les uns dans les autres : " +
+                                                 std::to_string(profondeurBlocsMax) + " au plus");
     const std::vector<std::string> mots = motsDe(instruction.reste);
     const double x = c.marge;
     const double y = c.plume + 4;
     const double largeur = mots.empty() ? c.bord - x : nombreDe(instruction, mots[0], largeurLecon);
+    verifierLargeur(c, instruction, "\"" + instruction.mot + "\"", x, x + largeur, c.droite);
     // The boxes under a heading tab begin 8 pixels below the block.
-    const double hautBoite = onglet ? y + 8 : y;
-    Tobjet* cadre = creerCadre(surface(c), style, colonne(c, x), ligne(c, y),
-                               largeur / pixelsParColonneCours, 1);
+    const double hautBoite = genre.onglet ? y + 8 : y;
+    // The engine's frames with a tab draw their box 8 pixels below their corner.
+    const double hautCadre = genre.ongletPeint ? hautBoite : y;
+    Tobjet* cadre = exigerObjet(instruction, creerCadre(surface(c), genre.style, colonne(c, x), ligne(c, hautCadre),
+                                                         largeur / pixelsParColonneCours, 1));
+    if (genre.ongletPeint) peindreOnglet(c, instruction, genre.ongletPeint, x, y - 1);
     noterLigne(c.page.lignes, surface(c), instruction.ligne);
-    const double marge = c.marge, bord = c.bord;
+    const auto dehors = std::tuple{c.marge, c.bord, c.gauche, c.droite, c.haut};
     const std::size_t avant = c.places.size();
     c.marge = x + retraitBloc;
     c.bord = x + largeur - retraitBloc;
-    c.plume = onglet ? y + 28 : y + 8;
+    c.gauche = x + 1;
+    c.droite = x + largeur - 1;
+    c.plume = genre.onglet ? y + 28 : y + 8;
+    // Nothing goes up onto the block's top line, nor onto its tab.
+    c.haut = genre.onglet ? y + hauteurOnglet : y + 2;
+    ++c.profondeur;
     composerJusquAFin(c, instruction);
+    --c.profondeur;
     const double hauteur = c.plume + 4 - hautBoite;
-    if (cadre) cadre->donneesDe<Tcadre>().hauteur = hauteur;
-    occuper(c, instruction, {x, y - 1, x + largeur, hautBoite + hauteur, instruction.mot}, avant);
-    c.marge = marge;
-    c.bord = bord;
-    c.plume = hautBoite + hauteur + 10;
+    cadre->donneesDe<Tcadre>().hauteur = hauteur;
+    const double basBloc = hautBoite + hauteur;
+    for (std::size_t k = avant; k < c.places.size(); ++k)
+        if (const Tplace& p = c.places[k]; p.bas > basBloc + 2)
+            throw ErreurLecon(p.ligne, "\"" + p.quoi + "\" sort de \"" + instruction.mot + "\" de " +
+                                           reelVersChaine(std::ceil(p.bas - basBloc)) + " pixels en bas");
+    occuper(c, {x, y - 1, x + largeur, basBloc, instruction.mot, instruction.ligne}, avant);
+    std::tie(c.marge, c.bord, c.gauche, c.droite, c.haut) = dehors;
+    c.plume = basBloc + 10;
     descendre(c, c.plume);
 }
-
-void composerPropriete(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 1, true); }
-void composerEncadre(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 2, false); }
-void composerBoite(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 3, false); }
-void composerEnonce(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 6, true); }
-void composerAction(Tcomposition& c, const TinstructionLecon& i) { composerBloc(c, i, 10, true); }
 
 // "figure x largeur hauteur [échelle]": a figure whose box has its top-left corner at x and the
 // pen, world origin at the box's bottom-left corner, `échelle` pixels per unit (30 by default).
@@ -273,7 +339,7 @@ void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() != 3 && mots.size() != 4)
         throw ErreurLecon(instruction.ligne, "figure x largeur hauteur [échelle]");
-    const double x = nombreDe(instruction, mots[0], abscisse);
+    const double x = nombreDe(instruction, mots[0], abscissePage);
     const int largeur = entierDe(instruction, mots[1], largeurLecon);
     const int hauteur = entierDe(instruction, mots[2], hauteurFigure);
     TfigureLecon figure;
@@ -295,24 +361,10 @@ void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
         creerObjetFigure(f, objet);
         noterLigne(figure.lignes, f, objet.ligne);
     }
-    occuper(c, instruction, {x, c.plume, x + largeur, c.plume + hauteur, "figure"});
+    verifierLargeur(c, instruction, "la figure", x, x + largeur, c.droite);
+    occuper(c, {x, c.plume, x + largeur, c.plume + hauteur, "figure", instruction.ligne});
     descendre(c, c.plume + hauteur);
     c.page.figures.push_back(std::move(figure));
-}
-
-// The pieces of a text between the separators, without their outer blanks.
-std::vector<std::string> morceauxSepares(const std::string& texte, char separateur)
-{
-    std::vector<std::string> morceaux;
-    std::size_t debut = 0;
-    while (true) {
-        const std::size_t fin = texte.find(separateur, debut);
-        std::string morceau = texte.substr(debut, fin - debut);
-        supprimerBlancsExtremes(morceau);
-        morceaux.push_back(morceau);
-        if (fin == std::string::npos) return morceaux;
-        debut = fin + 1;
-    }
 }
 
 std::vector<std::string> casesDe(std::string rangee)
@@ -329,9 +381,10 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
     if (mots.size() < 2) throw ErreurLecon(instruction.ligne, "tableau x largeur...");
-    const double x = nombreDe(instruction, mots[0], abscisse);
+    const double x = nombreDe(instruction, mots[0], abscissePage);
     std::vector<double> largeurs;
     for (std::size_t m = 1; m < mots.size(); ++m) largeurs.push_back(nombreDe(instruction, mots[m], largeurLecon));
+    verifierLargeur(c, instruction, "le tableau", x, x, c.bord);
     double y = c.plume + 4;
     double droite = x;
     const std::size_t avant = c.places.size();
@@ -351,8 +404,8 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
         double gauche = x;
         for (std::size_t k = 0; k < cases.size(); ++k) {
             const double largeur = largeurs[std::min(k, largeurs.size() - 1)];
-            creerCadre(surface(c), 3, colonne(c, gauche), ligne(c, y), largeur / pixelsParColonneCours,
-                       hauteur / pixelsParLigneCours);
+            exigerObjet(instruction, creerCadre(surface(c), 3, colonne(c, gauche), ligne(c, y),
+                                                largeur / pixelsParColonneCours, hauteur / pixelsParLigneCours));
             const double marge = largeur - largeurTexte(c, cases[k]);
             if (marge < 6) throw ErreurLecon(rangee.ligne, "\"" + cases[k] + "\" ne tient pas dans sa case");
             ecrire(c, rangee, cases[k], gauche + std::round(marge / 2), y + (hauteur - 18) / 2 + (exposant ? 2 : 0));
@@ -362,185 +415,10 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
         droite = std::max(droite, gauche);
         y += hauteur;
     }
-    if (droite > c.bord)
-        throw ErreurLecon(instruction.ligne, "le tableau dépasse à droite de " +
-                                                 reelVersChaine(std::ceil(droite - c.bord)) + " pixels");
-    occuper(c, instruction, {x, c.plume + 4, droite, y, instruction.mot}, avant);
+    verifierLargeur(c, instruction, "le tableau", x, droite, c.bord);
+    occuper(c, {x, c.plume + 4, droite, y, instruction.mot, instruction.ligne}, avant);
     c.plume = y + 10;
     descendre(c, c.plume);
-}
-
-// The posers of the four operations, from the words after x.
-Tobjet* poserAddition(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes, double col,
-                      double lig)
-{
-    return creerAdditionPosee(f, termes[0], col, lig);
-}
-
-Tobjet* poserSoustraction(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes,
-                          double col, double lig)
-{
-    return creerSoustractionPosee(f, termes[0], col, lig);
-}
-
-Tobjet* poserMultiplication(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes,
-                            double col, double lig)
-{
-    return creerMultiplicationPosee(f, termes[0], termes[1], col, lig);
-}
-
-Tobjet* poserDivision(Tfigure& f, const TinstructionLecon& instruction, const std::vector<std::string>& termes,
-                      double col, double lig)
-{
-    const int decimales = termes.size() == 3 ? entierDe(instruction, termes[2], decimalesDivision) : 0;
-    return creerDivisionPoseeDetaillee(f, termes[0], termes[1], decimales, col, lig);
-}
-
-struct TgenreOperation {
-    const char* mot;
-    std::size_t nbTermesMin, nbTermesMax;
-    Tobjet* (*poser)(Tfigure& f, const TinstructionLecon& instruction, const std::vector<std::string>& termes,
-                     double col, double lig);
-    // What the engine poses, for the author of a lesson it refuses.
-    const char* posable;
-};
-
-const TgenreOperation genresOperation[] = {
-    {"addition", 1, 1, poserAddition, "au plus 10 nombres positifs, dont la somme a au plus 9 chiffres"},
-    {"soustraction", 1, 1, poserSoustraction, "deux nombres positifs d'au plus 9 chiffres, le premier le plus grand"},
-    {"multiplication", 2, 2, poserMultiplication,
-     "deux nombres positifs, l'un d'au moins deux chiffres, l'autre ni 0 ni 1, dont le produit a au plus "
-     "9 chiffres"},
-    {"division", 2, 3, poserDivision,
-     "un nombre positif d'au plus 12 chiffres divisé par un nombre entier qui n'est pas 0"},
-};
-
-// "opération genre x termes": a posed operation with its top-left corner at x and the pen; the pen
-// stays, the lines it takes are the author's to skip, and "dessous" goes below them. The engine
-// draws nothing of what it cannot pose: the operation is drawn once, unseen, for the room it takes.
-void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
-{
-    const std::vector<std::string> mots = motsDe(instruction.reste);
-    const TgenreOperation* genre = nullptr;
-    for (const TgenreOperation& g : genresOperation)
-        if (!mots.empty() && mots[0] == g.mot && mots.size() >= 2 + g.nbTermesMin &&
-            mots.size() <= 2 + g.nbTermesMax)
-            genre = &g;
-    if (!genre)
-        throw ErreurLecon(instruction.ligne,
-                          "opération addition|soustraction x termes, multiplication x a b, "
-                          "division x dividende diviseur [décimales]");
-    const double x = nombreDe(instruction, mots[1], abscisse);
-    Tfigure& f = surface(c);
-    const std::vector<std::string> termes(mots.begin() + 2, mots.end());
-    if (!genre->poser(f, instruction, termes, colonne(c, x), ligne(c, c.plume)))
-        throw ErreurLecon(instruction.ligne, "la page a trop d'objets");
-    CanevasEtendue etendue(c.mesure);
-    dessinerObjet(f, etendue, f.nbObjets);
-    const std::optional<TRect>& place = etendue.etendue();
-    if (!place)
-        throw ErreurLecon(instruction.ligne,
-                          std::string("cette ") + genre->mot + " ne se pose pas : " + genre->posable);
-    const double depassement = c.page.gauche + place->right - c.bord;
-    if (depassement > 0)
-        throw ErreurLecon(instruction.ligne, "l'opération dépasse à droite de " +
-                                                 reelVersChaine(std::ceil(depassement)) + " pixels");
-    descendre(c, c.page.haut + place->bottom);
-}
-
-struct TcadreLien {
-    double x, y, largeur;
-};
-
-// "lien x y largeur [; x y largeur ...] : texte {phrase} texte ...": each phrase in braces is
-// written in blue on the link frame of the same rank, a frame of the window's table whose blue
-// line runs at y under a zone 18 pixels high. The line starts at the margin and flows as any text;
-// each phrase lands in its frame, pushed right when the text before it is short, by a few pixels at
-// most, so that the words are where the window's frames are without a visible hole. The text after
-// a phrase follows it, its first letter clear of the frame's line, which runs the frame's whole
-// width: the phrase moves right in its frame for it, as far as the text before allows.
-void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
-{
-    const std::size_t deuxPoints = instruction.reste.find(':');
-    if (deuxPoints == std::string::npos)
-        throw ErreurLecon(instruction.ligne, "lien x y largeur [; x y largeur] : texte {phrase}");
-    std::vector<TcadreLien> cadres;
-    for (const std::string& cadre : morceauxSepares(instruction.reste.substr(0, deuxPoints), ';')) {
-        const std::vector<std::string> mots = motsDe(cadre);
-        if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "un cadre de lien est x y largeur");
-        cadres.push_back({nombreDe(instruction, mots[0], abscisse), nombreDe(instruction, mots[1], ordonnee),
-                          nombreDe(instruction, mots[2], largeurLecon)});
-        const TcadreLien& lu = cadres.back();
-        c.page.cadresLiens.push_back({arrondi(lu.x), arrondi(lu.y), arrondi(lu.largeur), instruction.ligne});
-    }
-    // Pieces: text, phrase, text, phrase, ..., text.
-    std::vector<std::string> morceaux;
-    std::string reste = instruction.reste.substr(deuxPoints + 1);
-    supprimerBlancsExtremes(reste);
-    while (true) {
-        const std::size_t ouvre = reste.find('{');
-        const std::size_t ferme = reste.find('}', ouvre);
-        if (ouvre == std::string::npos || ferme == std::string::npos) break;
-        morceaux.push_back(reste.substr(0, ouvre));
-        morceaux.push_back("$k" + reste.substr(ouvre + 1, ferme - ouvre - 1));
-        reste.erase(0, ferme + 1);
-    }
-    morceaux.push_back(reste);
-    if (morceaux.size() != 2 * cadres.size() + 1)
-        throw ErreurLecon(instruction.ligne, "autant de {phrases} que de cadres");
-    double x = c.marge;
-    double haut = 0;
-    for (std::size_t k = 0; k < cadres.size(); ++k) {
-        const TcadreLien& cadre = cadres[k];
-        const std::string& avant = morceaux[2 * k];
-        const std::string& phrase = morceaux[2 * k + 1];
-        const std::string& apres = morceaux[2 * k + 2];
-        const double largeur = largeurTexte(c, phrase);
-        if (largeur > cadre.largeur + jeuPhraseLarge || largeur < cadre.largeur - jeuPhraseEtroite)
-            throw ErreurLecon(instruction.ligne,
-                              "la phrase \"" + phrase.substr(2) + "\" mesure " + reelVersChaine(largeur) +
-                                  " pixels pour un cadre de " + reelVersChaine(cadre.largeur));
-        haut = cadre.y - pixelsParLigneCours;
-        const double finAvant = x + largeurTexte(c, avant);
-        const double debutMax = cadre.x + std::max(0.0, cadre.largeur - largeur);
-        if (finAvant > debutMax)
-            throw ErreurLecon(instruction.ligne, "le texte avant \"" + phrase.substr(2) + "\" est trop long de " +
-                                                     reelVersChaine(std::ceil(finAvant - debutMax)) + " pixels");
-        double debut = std::max(cadre.x, finAvant);
-        // A phrase that begins the line stands on its frame wherever the margin is.
-        const double debutPermis = avant.empty() ? debutMax : std::min(debutMax, finAvant + jeuAvantPhrase);
-        if (debut > debutPermis)
-            throw ErreurLecon(instruction.ligne, "le texte avant \"" + phrase.substr(2) + "\" est trop court de " +
-                                                     reelVersChaine(std::floor(debut - debutPermis)) + " pixels");
-        double manque = 0;
-        if (const std::size_t lettre = apres.find_first_not_of(' '); lettre != std::string::npos) {
-            const double lettreApres = debut + largeur + largeurTexte(c, apres.substr(0, lettre));
-            manque = std::max(0.0, cadre.x + cadre.largeur + jeuApresLigne - lettreApres);
-            const double glisse = std::min(manque, debutPermis - debut);
-            debut += glisse;
-            manque -= glisse;
-        }
-        if (manque > jeuApresPhrase)
-            throw ErreurLecon(instruction.ligne, "le texte après \"" + phrase.substr(2) +
-                                                     "\" passerait sous la ligne de son cadre : il manque " +
-                                                     reelVersChaine(std::ceil(manque - jeuApresPhrase)) + " pixels");
-        ecrire(c, instruction, avant, x, haut);
-        ecrire(c, instruction, phrase, debut, haut);
-        x = debut + largeur + manque;
-    }
-    ecrire(c, instruction, morceaux.back(), x, haut);
-    c.plume = std::max(c.plume, haut + pasLigne + 2);
-}
-
-// "bouton x y largeur": a link button of the window stands there, over free space.
-void composerBouton(Tcomposition& c, const TinstructionLecon& instruction)
-{
-    const std::vector<std::string> mots = motsDe(instruction.reste);
-    if (mots.size() != 3) throw ErreurLecon(instruction.ligne, "bouton x y largeur");
-    const int x = entierDe(instruction, mots[0], abscisse);
-    const int y = entierDe(instruction, mots[1], ordonnee);
-    const int largeur = entierDe(instruction, mots[2], largeurLecon);
-    c.page.espacesLibres.push_back({x, y, x + largeur, y + hauteurBoutonLien});
 }
 
 using Tcomposer = void (*)(Tcomposition& c, const TinstructionLecon& instruction);
@@ -551,11 +429,10 @@ struct TinstructionPage {
 };
 
 const TinstructionPage instructionsPage[] = {
-    {"titre", composerTitre},       {"saut", composerSaut},
-    {"aller", composerAller},         {"dessous", composerDessous},       {"marge", composerMarge},       {"propriété", composerPropriete},
-    {"encadré", composerEncadre},   {"boîte", composerBoite},       {"énoncé", composerEnonce},
-    {"action", composerAction},     {"figure", composerFigureLecon}, {"tableau", composerTableau},
-    {"opération", composerOperation}, {"lien", composerLien},       {"bouton", composerBouton},
+    {"titre", composerTitre},         {"saut", composerSaut},           {"aller", composerAller},
+    {"dessous", composerDessous},     {"marge", composerMarge},         {"figure", composerFigureLecon},
+    {"tableau", composerTableau},     {"opération", composerOperation}, {"lien", composerLien},
+    {"bouton", composerBouton},
 };
 
 // A block opens on a line that holds its word alone, or followed by its width: one word that
@@ -570,17 +447,13 @@ bool ouvreUnBloc(const TinstructionLecon& instruction)
     return chiffre != std::string::npos && mot.find_first_not_of("-+.,") >= chiffre;
 }
 
-const char* const motsDeBloc[] = {"propriété", "encadré", "boîte", "énoncé", "action"};
-
 // Any line that begins with no instruction's word is a line of text; so is a line that begins
 // with the word of a block, or with "fin", followed by words.
 Tcomposer composerDe(const TinstructionLecon& instruction)
 {
-    const bool bloc = std::find(std::begin(motsDeBloc), std::end(motsDeBloc), instruction.mot) !=
-                      std::end(motsDeBloc);
-    if (!bloc || ouvreUnBloc(instruction))
-        for (const TinstructionPage& i : instructionsPage)
-            if (instruction.mot == i.mot) return i.composer;
+    if (genreBloc(instruction.mot)) return ouvreUnBloc(instruction) ? composerBloc : composerTexte;
+    for (const TinstructionPage& i : instructionsPage)
+        if (instruction.mot == i.mot) return i.composer;
     if (instruction.mot == "fin" && instruction.reste.empty())
         throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
     return composerTexte;
@@ -594,7 +467,6 @@ void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 {
     composerDe(instruction)(c, instruction);
     noterLigne(c.page.lignes, surface(c), instruction.ligne);
-    if (surface(c).nbObjets >= nbObjetsMax) throw ErreurLecon(instruction.ligne, "la page a trop d'objets");
     if (hauteurPage(c) > hauteurSurface)
         throw ErreurLecon(instruction.ligne, "la page dépasse " + std::to_string(hauteurSurface) + " pixels de haut");
 }
@@ -604,7 +476,7 @@ void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction)
 TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions,
                          const TpageDuCours& pageDuCours, Canevas& mesure)
 {
-    Tcomposition c{instructions, pageDuCours, mesure, {}, 0, 0, 0, bordPage, 0, 0, {}};
+    Tcomposition c{instructions, pageDuCours, mesure, {}, 0, 0, 0, bordPage, 0, 0, droitePage, 0, 0, 0, 0, {}};
     TpageLecon& page = c.page;
     page.gauche = arrondi(gaucheImageCours + pixelsParColonneCours * pageDuCours.colonne);
     page.haut = arrondi(hautImageCours + pixelsParLigneCours * pageDuCours.ligne);
@@ -619,6 +491,9 @@ TpageLecon composerLecon(const std::vector<TinstructionLecon>& instructions,
     page.surface->echelle = 1;
     calculerFenetre(*page.surface);
     c.marge = page.gauche + retraitPage;
+    c.gauche = page.gauche;
+    c.haut = page.haut;
+    c.hautTitre = page.haut;
     c.plume = page.haut + 8;
     while (c.suivante < instructions.size()) composerInstruction(c, instructions[c.suivante++]);
     if (page.titre.empty()) throw ErreurLecon(1, "la leçon n'a pas de titre");

@@ -18,13 +18,7 @@ constexpr int dernierePage = 1139;
 constexpr TColor blanc = 0xFFFFFF;
 const std::string marge(21, ' ');
 
-// The page's title as the tree gives it, written in the markup, where a hyphen is "$-".
-std::string ligneTitre(const TdonneesCommunes& d)
-{
-    std::string titre = marge + d.titrePageCours.texte();
-    remplacerTout(titre, "-", "$-");
-    return titre;
-}
+std::string ligneTitre(const TdonneesCommunes& d) { return marge + titreEnBalise(d.titrePageCours.texte()); }
 
 // A full history forgets its oldest page to keep the newest ones.
 void empilerPage(TdonneesCommunes& d, int page)
@@ -110,6 +104,12 @@ bool estTitre(const TdonneesCommunes& d, int code)
 }
 
 }  // namespace
+
+std::string titreEnBalise(std::string titre)
+{
+    remplacerTout(titre, "-", "$-");
+    return titre;
+}
 
 void afficherPageCours(TdonneesCommunes& d, int code)
 {

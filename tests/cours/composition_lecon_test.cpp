@@ -75,19 +75,22 @@ TEST_F(Composition, unePhraseDeLienSePoseSurSonCadreEtLaSuiteLaSuit)
     EXPECT_EQ(suite->y, phrase->y);
 }
 
-// The window's line under a frame runs its whole width, a pixel past each end: a comma after a
-// phrase narrower than its frame stands just past the line, the phrase moved right for it.
-TEST_F(Composition, leTexteApresUnePhraseCommenceApresLaLigneDeSonCadre)
+// The window's line under a frame runs its whole width, a pixel past each end: the comma after a
+// phrase narrower than its frame follows it directly, the phrase moved right so that the next word
+// begins past the line.
+TEST_F(Composition, laPonctuationSuitLaPhraseEtLeMotSuivantCommenceApresLaLigneDeSonCadre)
 {
     const int cadre = largeur("$knumérateur") + 10;
     const TpageLecon page =
         composer("titre\nlien 300 100 " + std::to_string(cadre) + " : {numérateur}, de la fraction\n");
+    const Ttexte* phrase = texte(page, "$knumérateur");
     const Ttexte* suite = texte(page, ", de la fraction");
-    ASSERT_TRUE(suite);
+    ASSERT_TRUE(phrase && suite);
+    EXPECT_EQ(suite->x, phrase->x + largeur("$knumérateur"));
     const double finLigne = 300 + cadre - gaucheImageCours;
-    EXPECT_GE(suite->x, finLigne + 2);
-    EXPECT_LE(suite->x, finLigne + 4);
+    EXPECT_EQ(suite->x + largeur(", "), finLigne + 2);
 }
+
 TEST_F(Composition, unePhraseQuiNeTientPasSurSonCadreArreteLaConstruction)
 {
     const struct {
@@ -100,13 +103,19 @@ TEST_F(Composition, unePhraseQuiNeTientPasSurSonCadreArreteLaConstruction)
         {"titre\nlien 300 100 75 ; 500 100 75 : {numérateur}\n", "2: autant de {phrases} que de cadres"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << erreur(c.source);
-    // A comma after a phrase 10 pixels narrower than its frame, whose text before already leaves
-    // 6 pixels of room: the phrase moves right by 1, and the comma would stand 11 pixels too near
-    // the line, 2 more than a text may leave after a phrase.
-    const int debut = gaucheImageCours + 14 + largeur("Avec ") + 6;
-    const std::string lien = "titre\nlien " + std::to_string(debut) + " 100 " +
-                             std::to_string(largeur("$kl'équerre") + 10) + " : Avec {l'équerre}, on vérifie\n";
-    EXPECT_EQ(erreur(lien), "2: le texte après \"l'équerre\" passerait sous la ligne de son cadre : il manque 9 pixels");
+    // The phrase stands one blank after the text before it, within a pixel, and the frame's line
+    // under no letter of the words around: a frame 3 pixels further, one 2 pixels nearer, or a
+    // word glued to the phrase is refused.
+    const int debut = gaucheImageCours + 14 + largeur("Avec ");
+    const auto lien = [&](int x, const char* apres) {
+        return "titre\nlien " + std::to_string(x) + " 100 " + std::to_string(largeur("$kl'équerre")) +
+               " : Avec {l'équerre}" + apres + "\n";
+    };
+    EXPECT_EQ(erreur(lien(debut, " pour")), "");
+    EXPECT_EQ(erreur(lien(debut + 3, " pour")), "2: le texte avant \"l'équerre\" est trop court de 2 pixels");
+    EXPECT_EQ(erreur(lien(debut - 2, " pour")), "2: le texte avant \"l'équerre\" est trop long de 1 pixels");
+    EXPECT_EQ(erreur(lien(debut, "s")),
+              "2: le texte après \"l'équerre\" passerait sous la ligne de son cadre : il manque 2 pixels");
 }
 
 TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
@@ -114,6 +123,13 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
     // Nine rows of eighty empty cells: more objects than a page holds.
     std::string rangeesVides;
     for (int k = 0; k < 9; ++k) rangeesVides += std::string(81, '|') + "\n";
+    // Thirty steps up in size; twenty thousand boxes one in another.
+    std::string grand, boites, fins;
+    for (int k = 0; k < 30; ++k) grand += "$>";
+    for (int k = 0; k < 20000; ++k) {
+        boites += "boîte\n";
+        fins += "fin\n";
+    }
     const struct {
         std::string source;
         const char* message;
@@ -138,9 +154,9 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
          "9: \"intersection\" ne donne rien"},
         {"titre\nfigure 100 300 150\npoint A 1 1\npoint B 4 1\ngraduation A B 100\ngraduation A B 100\nfin\n",
          "6: la figure a trop d'objets"},
-        // A figure line under the back button, at (680, 20) of the paint box.
-        {"titre\naller 20\nfigure 600 150 30\npoint A 0.3 0.5 sans-nom\npoint B 4.7 0.5 invisible\nsegment A B\nfin\n",
-         "6: un bouton de la fenêtre cacherait le dessin en (679, 19)-(771, 46)"},
+        // A figure line under the back button, at (680, 25) of the paint box, beside the title.
+        {"aller 20\nfigure 600 150 20\npoint A 0.3 0.5 sans-nom\npoint B 4.7 0.5 invisible\nsegment A B\nfin\ntitre\n",
+         "5: un bouton de la fenêtre cacherait le dessin en (679, 19)-(771, 46)"},
         // A declared link button over a text.
         {"titre\naller 300\nUne ligne\nbouton 90 300 100\n", "3: un bouton de la fenêtre cacherait le dessin en (90, 300)-(190, 323)"},
         // Posed operations the engine would not draw, or that run off the page.
@@ -152,8 +168,68 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
         {"titre\nopération addition 700 123456789+1\n", "2: l'opération dépasse à droite de"},
         {"titre\ntableau 500 100 100\n| | |\nfin\n", "2: le tableau dépasse à droite de 50 pixels"},
         {"titre\ntableau 90 7\n" + rangeesVides + "fin\n", "2: la page a trop d'objets"},
+        // Out of the picture, of its block, above the title's rule.
+        {"titre\nmarge 0\n", "2: la marge dépasse à gauche de 72 pixels"},
+        {"titre\nencadré 300\nmarge 50\nfin\n", "3: la marge dépasse à gauche de 37 pixels"},
+        {"titre\naller 0\n", "2: aller 0 monte au-dessus de la page, qui commence en 47"},
+        {"titre\naller 34\n", "2: aller 34 monte au-dessus de la page, qui commence en 47"},
+        {"titre\nlien 300 0 75 : {numérateur}\n", "2: le cadre de lien en 0 monte au-dessus de la page, qui commence en 17"},
+        {"titre\nencadré\naller 30\nfin\n", "3: aller 30 monte au-dessus de son bloc"},
+        {"titre\nboîte 700\nfin\n", "2: \"boîte\" dépasse à droite de 25 pixels"},
+        {"titre\nfigure 600 250 100\nfin\n", "2: la figure dépasse à droite de 89 pixels"},
+        {"titre\npropriété\nfigure 100 100 100\nfin\nfin\n", "3: \"figure\" sort de \"propriété\" de"},
+        {"titre\ntableau 0 100\n| a |\nfin\n", "2: le tableau dépasse à gauche de 72 pixels"},
+        // A posed operation takes its room: nothing is drawn over it.
+        {"titre\nopération addition 0 12+34\n", "2: l'opération dépasse à gauche de"},
+        {"titre\nopération addition 100 12+34\naller 80\nUne ligne sur l'opération\n",
+         "4: \"Une ligne sur l'opération\" chevauche \"opération\""},
+        {"titre\nopération addition 100 12+34\naller 57\nopération addition 100 5+6\n",
+         "4: \"opération\" chevauche \"opération\""},
+        // Larger letters take their height.
+        {"titre\n" + grand + "Grand\nPetit\n", "3: \"Petit\" chevauche"},
+        {"titre\n" + boites + fins, "6: trop de blocs les uns dans les autres : 4 au plus"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
+}
+
+// A posed operation takes its room, as a text does: the next line stands below it.
+TEST_F(Composition, laLigneApresUneOperationPoseeEstEnDessous)
+{
+    const TpageLecon seule = composer("titre\nopération addition 100 12+34\n");
+    const TpageLecon page = composer("titre\nopération addition 100 12+34\nUne ligne\n");
+    const Ttexte* ligne = texte(page, "Une ligne");
+    ASSERT_TRUE(ligne);
+    EXPECT_EQ(ligne->y, seule.hauteur - 10);
+}
+
+// The page holds as many objects as the engine does, and refuses the first one more: here the
+// title's four objects and one frame a cell.
+TEST_F(Composition, unePageDeNbObjetsMaxSeConstruitPasUnDePlus)
+{
+    std::string cases;
+    for (int k = 0; k < 8; ++k) cases += std::string(81, '|') + "\n";
+    const std::string tableau = "titre\ntableau 90 7\n" + cases;
+    EXPECT_EQ(composer(tableau + std::string(7, '|') + "\nfin\n").surface->nbObjets, nbObjetsMax);
+    EXPECT_EQ(erreur(tableau + std::string(8, '|') + "\nfin\n"), "2: la page a trop d'objets");
+}
+
+// A definition is framed as a property: the same picture but for the word on its tab.
+TEST_F(Composition, uneDefinitionEstEncadreeCommeUnePropriete)
+{
+    TpageLecon propriete = composer("titre\npropriété\n  Une ligne\nfin\n");
+    TpageLecon definition = composer("titre\ndéfinition\n  Une ligne\nfin\n");
+    const QImage a = peindreLecon(propriete), b = peindreLecon(definition);
+    ASSERT_EQ(a.size(), b.size());
+    // The tab begins at the block's corner, (14, 52) of the picture, 88 pixels wide, 21 high.
+    const QRect onglet(14, 51, 89, 22);
+    int differents = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ASSERT_TRUE(onglet.contains(x, y)) << x << ", " << y;
+                ++differents;
+            }
+    EXPECT_GT(differents, 50);
 }
 
 // Every number is read in the lessons' writing and within its bounds, where it is read: none

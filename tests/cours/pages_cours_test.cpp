@@ -170,9 +170,12 @@ TEST(PagesCours, surLaPageChaqueCadreDeLienEstSurSaPhrase)
             EXPECT_LE(premiere, c.x + jeu) << page.codeImage << " cadre en " << c.x << ", " << c.y;
             EXPECT_GE(derniere, c.x + c.largeur - 1 - jeu) << page.codeImage << " cadre en " << c.x << ", " << c.y;
             // The blue line runs from a pixel before the zone to a pixel past it: over its right
-            // half and the pixel after it, no black writing, the text after the phrase keeps clear.
+            // half and the pixel after it, no black writing but the punctuation that follows the
+            // phrase, within a blank and a mark, or two marks, of its last letter; the next word keeps
+            // clear.
+            constexpr int ponctuation = 10;
             int noirs = 0;
-            for (int x = c.x + c.largeur / 2; x <= c.x + c.largeur + 1; ++x)
+            for (int x = std::max(c.x + c.largeur / 2, derniere + ponctuation); x <= c.x + c.largeur + 1; ++x)
                 for (int y = c.y - 15; y < c.y - 1; ++y) noirs += estNoir(vue.pixel(x, y)) ? 1 : 0;
             EXPECT_EQ(noirs, 0) << page.codeImage << " cadre en " << c.x << ", " << c.y;
         }
