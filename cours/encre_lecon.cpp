@@ -206,7 +206,7 @@ void verifierRapporteurs(const TfigureLecon& figure, int rang, const TRect& perm
     }
 }
 
-// Nothing with an end runs out of the box, or out of the picture.
+// Nothing with an end runs out of the box: the layout keeps the box within the picture.
 void verifierBouts(TfigureLecon& figure, int rang, const TRect& permis)
 {
     constexpr int marge = margeVerifieeFigure;
@@ -217,11 +217,9 @@ void verifierBouts(TfigureLecon& figure, int rang, const TRect& permis)
             const int u = x - marge, v = y - marge;
             const bool dedans = u >= permis.left && u < permis.right && v >= permis.top && v < permis.bottom;
             if (dedans || !bouts.encre(x, y)) continue;
-            const bool dansLaBoite = u >= 0 && u < f.largeur && v >= 0 && v < f.hauteur;
             const int ligne = ligneDe(figure.lignes, objetDeLEncre(f, vueBouts, u, v));
             throw ErreurLecon(ligne > 0 ? ligne : figure.ligne,
-                              "la figure " + std::to_string(rang) +
-                                  (dansLaBoite ? " sort de l'image en " : " déborde de sa boîte en ") +
+                              "la figure " + std::to_string(rang) + " déborde de sa boîte en " +
                                   enPixel(figure.x + u, figure.y + v) + " de l'image");
         }
 }
@@ -307,12 +305,10 @@ int ligneDeLEncre(TpageLecon& page, int x, int y)
     return ligne > 0 ? ligne : ligneFigure;
 }
 
-void verifierFigure(TfigureLecon& figure, int rang, int largeurImage)
+void verifierFigure(TfigureLecon& figure, int rang)
 {
     const Tfigure& f = *figure.surface;
-    // The box, less what lies out of the picture.
-    const TRect permis{std::max(0, -figure.x), std::max(0, -figure.y), std::min(f.largeur, largeurImage - figure.x),
-                       f.hauteur};
+    const TRect permis{0, 0, f.largeur, f.hauteur};
     verifierRapporteurs(figure, rang, permis);
     verifierBouts(figure, rang, permis);
     verifierLettres(figure);

@@ -13,10 +13,10 @@ bool estEncre(QRgb p);
 // an object of the page, else the figure there, for its instruments.
 int ligneDeLEncre(TpageLecon& page, int x, int y);
 
-// Everything of the figure that has an end is whole in its box and in the picture of the given
-// width (lines run to the edges of the box and are cut there on purpose), and its names and
+// Everything of the figure that has an end is whole in its box (lines run to the edges of the box
+// and are cut there on purpose), and its names and
 // labels keep clear of every stroke but their own point's mark.
-void verifierFigure(TfigureLecon& figure, int rang, int largeurImage);
+void verifierFigure(TfigureLecon& figure, int rang);
 
 // The texts of the page keep clear of the borders of tables' cells and of frames.
 void verifierBordsDesCases(TpageLecon& page);

@@ -80,7 +80,7 @@ QImage peindreLecon(TpageLecon& page)
     image = image.copy(0, 0, page.largeur, page.hauteur);
     verifierTextes(page);
     for (std::size_t k = 0; k < page.figures.size(); ++k)
-        verifierFigure(page.figures[k], static_cast<int>(k + 1), page.largeur);
+        verifierFigure(page.figures[k], static_cast<int>(k + 1));
     verifierBordsDesCases(page);
     for (const TRect& espace : page.espacesLibres) verifierEspaceLibre(page, image, espace);
     verifierLignesDesLiens(page, image);

@@ -386,7 +386,6 @@ TEST_F(Composition, uneLettreToucheeUnDessinCoupeOuUneLigneDeLienCouverteArreten
          "point C 7.5 1.5 droite\nfin\n",
          "6: \"C\" touche un instrument en ("},
         {figure + "point C 12 1 sans-nom invisible\nsegment A C\nfin\n", "6: la figure 1 déborde de sa boîte en ("},
-        {"titre\nfigure 600 300 150\npoint A 7 2\nfin\n", "3: la figure 1 sort de l'image en ("},
         {"titre\nfigure 100 300 150\npoint O 3 1\npoint X 5 1\nrapporteur O X 1\nfin\n",
          "2: le rapporteur de la figure 1 sort de sa boîte de 46 pixels"},
         // A line just below a table, its capitals on the table's bottom border.
