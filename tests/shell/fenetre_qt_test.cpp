@@ -304,6 +304,12 @@ TEST(FenetreQt, entreeNeQuittePasUneQuestionSansReponse)
         EXPECT_FALSE(infoAffichee) << question;
         EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageExercice") << question;
         EXPECT_FALSE(d.questionTerminee) << question;
+        // Nor once the summary, opened with the mouse, is closed.
+        QTest::mouseClick(f.bouton("BoutonBilan"), Qt::LeftButton);
+        ASSERT_TRUE(infoAffichee) << question;
+        fermerInfo();
+        taper(Qt::Key_Return);
+        EXPECT_FALSE(infoAffichee) << question;
 
         const TcaseChoix& c = d.casesChoix[juste];
         QTest::mouseClick(enonce, Qt::LeftButton, {},
