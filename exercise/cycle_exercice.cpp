@@ -334,7 +334,10 @@ void focaliserQuestion(TdonneesCommunes& donnees)
     const bool pageActive = donnees.PageControle && donnees.PageExercice &&
                             donnees.PageControle->ActivePage() == donnees.PageExercice;
     if (!pageActive) return;
+    // First the page itself, where Enter does nothing, rather than the toolkit's choice of a
+    // button that would leave the question: what follows takes the focus from it where it can.
     // Only the button shown takes the focus; a blank page leads back to the menu.
+    focaliser(donnees.PageExercice);
     if (donnees.questionTerminee || rienARepondre(donnees)) {
         focaliser(donnees.BoutonSuite);
         focaliser(donnees.BoutonSommaire);
@@ -342,12 +345,8 @@ void focaliserQuestion(TdonneesCommunes& donnees)
         focaliser(donnees.BoutonReessayer);
     else if (donnees.nbChamps > 0)
         focaliserChamp(donnees, donnees.champActif);
-    else if (donnees.BoutonValider && donnees.BoutonValider->Visible())
-        focaliser(donnees.BoutonValider);
     else
-        // Answered on the cells or the figure: the page itself, where Enter does nothing, rather
-        // than the toolkit's choice of a button that would leave the question.
-        focaliser(donnees.PageExercice);
+        focaliser(donnees.BoutonValider);
 }
 
 void redessinerZonesExercice(TdonneesCommunes& donnees)

@@ -204,6 +204,8 @@ void TfenetrePrincipale::focaliserPageActive()
     const Controle* page = c_.PageControle->ActivePage();
     if (page == c_.PageExercice) focaliserQuestion(d_);
     if (page == c_.PageImagiciel) focaliserImagiciel(d_);
+    // On the index, Enter opens the entry chosen from A to Z.
+    if (page == c_.PageVocabulaire) c_.ArbreAlphabetique->SetFocus();
 }
 
 void TfenetrePrincipale::PageMenuEnter() { c_.PageControle->SetFocus(); }

@@ -170,6 +170,7 @@ void deroulerEtapeImagiciel(TdonneesCommunes& d)
 
 void focaliserImagiciel(TdonneesCommunes& d)
 {
+    d.PageImagiciel->SetFocus();
     (d.BoutonAvancer->Enabled() ? d.BoutonAvancer : d.BoutonReculer)->SetFocus();
 }
 

@@ -376,6 +376,23 @@ TEST(FenetreQt, echapFermeLaFenetreDInformation)
     }
 }
 
+// Whatever tab the pupil opens, Enter never presses the page's Quitter.
+TEST(FenetreQt, aucunOngletNeDonneLeFocusAQuitter)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    QTabBar* onglets = f.pages->tabBar();
+    for (int i : {1, 2, 3, 4}) {
+        // From the menu with the focus on a tree, as after a click on it: the toolkit moves the
+        // focus into the page shown.
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(0).center());
+        f.fenetre.findChild<ArbreQt*>("ArbreChoixExercice")->setFocus();
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(i).center());
+        const QWidget* focus = QApplication::focusWidget();
+        EXPECT_FALSE(focus && focus->objectName().contains("Quitter", Qt::CaseInsensitive)) << i;
+    }
+}
+
 TEST(Illustrations, leRondDesImagesDeResultatLaisseLeMotEnDessous)
 {
     const Illustrations i;
