@@ -335,8 +335,8 @@ void focaliserQuestion(TdonneesCommunes& donnees)
                             donnees.PageControle->ActivePage() == donnees.PageExercice;
     if (!pageActive) return;
     // First the page itself, where Enter does nothing, rather than the toolkit's choice of a
-    // button that would leave the question: what follows takes the focus from it where it can.
-    // Only the button shown takes the focus; a blank page leads back to the menu.
+    // button that would leave the question; then the control shown that takes it from there (a
+    // blank page leads back to the menu).
     focaliser(donnees.PageExercice);
     if (donnees.questionTerminee || rienARepondre(donnees)) {
         focaliser(donnees.BoutonSuite);

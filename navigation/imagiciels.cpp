@@ -164,7 +164,7 @@ void deroulerEtapeImagiciel(TdonneesCommunes& d)
     }
     d.BoutonAvancer->setEnabled(s < n);
     d.BoutonReculer->setEnabled(s >= 2);
-    // Whichever button took the click.
+    // Enter goes on, whichever button took the click.
     focaliserImagiciel(d);
 }
 

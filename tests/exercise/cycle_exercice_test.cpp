@@ -364,11 +364,9 @@ TEST_F(CycleExercice, UneQuestionBlancheApresSuiteTermineLExercice)
     EXPECT_EQ(d.numeroQuestion, 2);
     EXPECT_FALSE(boutonValider.Visible() || boutonSuite.Visible());
     EXPECT_TRUE(boutonSommaire.Visible() && boutonSommaire.Focused());
-    EXPECT_EQ(zoneScore.Caption(), score + " 1 / 1");
     EXPECT_EQ(d.nbExercicesAbordes, 1);
     EXPECT_EQ(d.nbExercicesTraites, 1);
     EXPECT_EQ(d.pointsSession, 1);
-    EXPECT_EQ(d.pointsPossiblesSession, 1);
     lancerExercice(d, 6);
     EXPECT_TRUE(systeme.questions.empty()) << "nothing left to abandon";
 }
