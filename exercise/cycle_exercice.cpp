@@ -118,13 +118,17 @@ bool rienARepondre(const TdonneesCommunes& donnees)
            !(donnees.surfaceFigureEnonce && donnees.surfaceFigureEnonce->nbObjets > 0);
 }
 
-// Such a page stays blank with Sommaire in place of Valider: nothing to judge, so nothing scored,
-// and the exercise counted as begun was none.
+// Such a page stays blank with Sommaire in place of Valider: nothing to judge, so nothing scored.
+// A first question leaves the exercise counted as begun none; a later one ends it there, its
+// earlier questions done and their points counted.
 void laisserPageBlanche(TdonneesCommunes& donnees, bool suivante)
 {
     donnees.validationParBouton = false;
     montrer(donnees.BoutonSommaire, true);
-    if (!suivante) --donnees.nbExercicesAbordes;
+    if (suivante)
+        ++donnees.nbExercicesTraites;
+    else
+        --donnees.nbExercicesAbordes;
     donnees.exerciceEnCours = false;
 }
 
@@ -226,7 +230,7 @@ void poserQuestion(TdonneesCommunes& donnees, bool suivante)
     activerTimer(donnees, donnees.horlogeActive);
     if (suivante) {
         redessinerZonesExercice(donnees);
-        focaliserChamp(donnees, 1);
+        focaliserQuestion(donnees);
     }
     montrerDansArbre(donnees);
 }
@@ -330,14 +334,19 @@ void focaliserQuestion(TdonneesCommunes& donnees)
     const bool pageActive = donnees.PageControle && donnees.PageExercice &&
                             donnees.PageControle->ActivePage() == donnees.PageExercice;
     if (!pageActive) return;
-    // Only the button shown takes the focus; a blank page leads back to the menu.
+    // First the page itself, where Enter does nothing, rather than the toolkit's choice of a
+    // button that would leave the question; then the control shown that takes it from there (a
+    // blank page leads back to the menu).
+    focaliser(donnees.PageExercice);
     if (donnees.questionTerminee || rienARepondre(donnees)) {
         focaliser(donnees.BoutonSuite);
         focaliser(donnees.BoutonSommaire);
     } else if (donnees.BoutonReessayer && donnees.BoutonReessayer->Visible())
         focaliser(donnees.BoutonReessayer);
-    else
+    else if (donnees.nbChamps > 0)
         focaliserChamp(donnees, donnees.champActif);
+    else
+        focaliser(donnees.BoutonValider);
 }
 
 void redessinerZonesExercice(TdonneesCommunes& donnees)

@@ -21,7 +21,8 @@ void terminerQuestion(TdonneesCommunes& donnees);
 void afficherSolution(TdonneesCommunes& donnees);
 // On the exercise page shown, the focus goes where the question waits for the pupil: Suite or
 // Sommaire once it is settled or when there is nothing to answer, Réessayer after a wrong answer,
-// else the active answer field.
+// else the active answer field, else Valider; where none of them is shown, the page itself: never
+// a button that leaves a question not answered.
 void focaliserQuestion(TdonneesCommunes& donnees);
 // Repaints the solution text, the statement text, the statement figure and the solution figure,
 // each when it shows.

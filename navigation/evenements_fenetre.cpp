@@ -53,12 +53,34 @@ void TfenetrePrincipale::Edit3KeyDown(int touche)
     if (touche == VK_UP) c_.Edit2->SetFocus();
 }
 
+// Return on a tree's selected leaf opens it, as a click on it does.
 void TfenetrePrincipale::ArbreChoixExerciceKeyDown(int touche)
 {
     // Down goes to the next node in pre-order, shown or not.
     Arbre& arbre = *c_.ArbreChoixExercice;
     const int choisi = arbre.Selected();
     if (touche == VK_DOWN && choisi >= 0 && choisi < arbre.Count() - 1) arbre.Select(choisi + 1);
+    if (touche == VK_RETURN) ArbreChoixExerciceMouseDown(choisi);
+}
+
+void TfenetrePrincipale::ArbreChoixCoursKeyDown(int touche)
+{
+    if (touche == VK_RETURN) ArbreChoixCoursMouseDown(c_.ArbreChoixCours->Selected());
+}
+
+void TfenetrePrincipale::ArbreChoixImagicielKeyDown(int touche)
+{
+    if (touche == VK_RETURN) ArbreChoixImagicielMouseDown(c_.ArbreChoixImagiciel->Selected());
+}
+
+void TfenetrePrincipale::ArbreParThemeKeyDown(int touche)
+{
+    if (touche == VK_RETURN) ArbreParThemeMouseDown(c_.ArbreParTheme->Selected());
+}
+
+void TfenetrePrincipale::ArbreAlphabetiqueKeyDown(int touche)
+{
+    if (touche == VK_RETURN) ArbreAlphabetiqueMouseDown(c_.ArbreAlphabetique->Selected());
 }
 
 bool TfenetrePrincipale::feuilleChoisie(const Arbre& arbre, int index) const
@@ -181,7 +203,9 @@ void TfenetrePrincipale::focaliserPageActive()
 {
     const Controle* page = c_.PageControle->ActivePage();
     if (page == c_.PageExercice) focaliserQuestion(d_);
-    if (page == c_.PageImagiciel) c_.BoutonAvancer->SetFocus();
+    if (page == c_.PageImagiciel) focaliserImagiciel(d_);
+    // On the index, Enter opens the entry chosen from A to Z.
+    if (page == c_.PageVocabulaire) c_.ArbreAlphabetique->SetFocus();
 }
 
 void TfenetrePrincipale::PageMenuEnter() { c_.PageControle->SetFocus(); }

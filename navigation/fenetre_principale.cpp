@@ -62,6 +62,10 @@ void TfenetrePrincipale::lierEvenements()
     c_.Edit2->OnKeyDown = lier(&F::Edit2KeyDown);
     c_.Edit3->OnKeyDown = lier(&F::Edit3KeyDown);
     c_.ArbreChoixExercice->OnKeyDown = lier(&F::ArbreChoixExerciceKeyDown);
+    c_.ArbreChoixCours->OnKeyDown = lier(&F::ArbreChoixCoursKeyDown);
+    c_.ArbreChoixImagiciel->OnKeyDown = lier(&F::ArbreChoixImagicielKeyDown);
+    c_.ArbreParTheme->OnKeyDown = lier(&F::ArbreParThemeKeyDown);
+    c_.ArbreAlphabetique->OnKeyDown = lier(&F::ArbreAlphabetiqueKeyDown);
 
     c_.ArbreChoixExercice->OnClick = lier(&F::ArbreChoixExerciceMouseDown);
     c_.ArbreChoixCours->OnClick = lier(&F::ArbreChoixCoursMouseDown);

@@ -156,6 +156,10 @@ public:
     void Edit2KeyDown(int touche);
     void Edit3KeyDown(int touche);
     void ArbreChoixExerciceKeyDown(int touche);
+    void ArbreChoixCoursKeyDown(int touche);
+    void ArbreChoixImagicielKeyDown(int touche);
+    void ArbreParThemeKeyDown(int touche);
+    void ArbreAlphabetiqueKeyDown(int touche);
 
     // Tree clicks, with the index of the node under the mouse (-1 for none).
     void ArbreChoixExerciceMouseDown(int index);

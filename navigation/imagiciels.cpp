@@ -121,7 +121,7 @@ void lancerImagiciel(TdonneesCommunes& d)
         repeindreImagiciel(d);
     else
         d.PageControle->setActivePage(d.PageImagiciel);
-    d.BoutonAvancer->SetFocus();
+    focaliserImagiciel(d);
     d.ArbreChoixImagiciel->Select(d.imagiciel - 1500);
     d.PageControle->Repaint();
 }
@@ -133,7 +133,7 @@ void allerImagiciel(TdonneesCommunes& d, int code)
         lancerImagiciel(d);
     } else {
         d.PageControle->setActivePage(d.PageImagiciel);
-        d.BoutonAvancer->SetFocus();
+        focaliserImagiciel(d);
     }
 }
 
@@ -164,8 +164,14 @@ void deroulerEtapeImagiciel(TdonneesCommunes& d)
     }
     d.BoutonAvancer->setEnabled(s < n);
     d.BoutonReculer->setEnabled(s >= 2);
-    // Enter goes on to the next step, whichever button took the click.
-    d.BoutonAvancer->SetFocus();
+    // Enter goes on, whichever button took the click.
+    focaliserImagiciel(d);
+}
+
+void focaliserImagiciel(TdonneesCommunes& d)
+{
+    d.PageImagiciel->SetFocus();
+    (d.BoutonAvancer->Enabled() ? d.BoutonAvancer : d.BoutonReculer)->SetFocus();
 }
 
 void etapeSuivanteImagiciel(TdonneesCommunes& d)

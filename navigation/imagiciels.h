@@ -12,6 +12,10 @@ void lancerImagiciel(TdonneesCommunes& donnees);
 void allerImagiciel(TdonneesCommunes& donnees, int code);
 // Brings both surfaces to step etapeImagiciel and sets the two buttons.
 void deroulerEtapeImagiciel(TdonneesCommunes& donnees);
+// The focus goes to BoutonAvancer, so that Enter goes on to the next step; at the last step, where
+// it is disabled, to BoutonReculer rather than nowhere; without steps, to the page itself, where
+// Enter does nothing.
+void focaliserImagiciel(TdonneesCommunes& donnees);
 // The two buttons: one step forward or back, within the steps, and both surfaces repainted.
 void etapeSuivanteImagiciel(TdonneesCommunes& donnees);
 void etapePrecedenteImagiciel(TdonneesCommunes& donnees);

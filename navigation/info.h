@@ -1,7 +1,7 @@
 #pragma once
 // The information window: vocabulary entries, notes, the typing and tool help, the score summary
-// and the About text, in a small borderless window beside the mouse, closed by the next click.
-// Entries that a course page or an animation explains open that instead.
+// and the About text, in a small borderless window beside the mouse, closed by the next click or
+// Escape. Entries that a course page or an animation explains open that instead.
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The small borderless window that shows a note beside the mouse. It paints nothing of its own:
-// its whole client area is the program's to paint. A click in it, or its losing the focus, asks
-// for it to be closed; the request is queued, so it reaches the program after the window's own
-// handler has returned, and a request from a window already freed is dropped.
+// its whole client area is the program's to paint. A click in it, Escape, or its losing the
+// focus, asks for it to be closed; the request is queued, so it reaches the program after the
+// window's own handler has returned, and a request from a window already freed is dropped.
 
 #include <functional>
 

@@ -271,6 +271,8 @@ void FenetreQt::construirePageExercice(TcomposantsFenetre& c)
     w.ToolBarExercice = creer<PanneauQt>(w.PageExercice, "ToolBarExercice");
     w.LabelChapitreExercice = etiquette(w.ToolBarExercice, "LabelChapitreExercice", "");
     w.BoutonBilan = bouton(w.ToolBarExercice, "BoutonBilan", "Bilan", 80);
+    // Clicked, it keeps the focus where the question has it: the next Enter is for the question.
+    w.BoutonBilan->setFocusPolicy(Qt::TabFocus);
     w.BoutonQuitterExo = bouton(w.ToolBarExercice, "BoutonQuitterExo", "Quitter", 80);
     ecrireEnBlanc(w.LabelChapitreExercice, 12);
     w.SurTitreExercice = creer<PanneauQt>(w.PageExercice, "SurTitreExercice");

@@ -139,6 +139,11 @@ void ArbreQt::mouseDoubleClickEvent(QMouseEvent* evenement)
 
 void ArbreQt::keyPressEvent(QKeyEvent* evenement)
 {
+    // Held on a leaf, Return opens it once.
+    if (toucheRepetee(*evenement)) {
+        evenement->accept();
+        return;
+    }
     const int touche = toucheVirtuelle(evenement->key());
     if (touche != 0 && OnKeyDown) {
         const int avant = Selected();
@@ -147,4 +152,10 @@ void ArbreQt::keyPressEvent(QKeyEvent* evenement)
         if (Selected() != avant) return;
     }
     QTreeWidget::keyPressEvent(evenement);
+}
+
+void ArbreQt::keyReleaseEvent(QKeyEvent* evenement)
+{
+    noterRelachement(*evenement);
+    QTreeWidget::keyReleaseEvent(evenement);
 }

@@ -28,6 +28,7 @@ protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseDoubleClickEvent(QMouseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    void keyReleaseEvent(QKeyEvent* evenement) override;
 
 private:
     int indexSous(const QMouseEvent* evenement) const;

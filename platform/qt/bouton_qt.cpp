@@ -13,7 +13,7 @@ BoutonQt::BoutonQt(QWidget* parent) : ControleQt(parent)
 
 void BoutonQt::keyPressEvent(QKeyEvent* evenement)
 {
-    if (entreeRepetee(*evenement))
+    if (toucheRepetee(*evenement))
         evenement->accept();
     else
         ControleQt::keyPressEvent(evenement);

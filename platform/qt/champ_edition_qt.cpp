@@ -6,7 +6,7 @@
 
 void ChampEditionQt::keyPressEvent(QKeyEvent* evenement)
 {
-    const int touche = entreeRepetee(*evenement) ? 0 : toucheVirtuelle(evenement->key());
+    const int touche = toucheRepetee(*evenement) ? 0 : toucheVirtuelle(evenement->key());
     if (touche != 0 && OnKeyDown) OnKeyDown(touche);
     QLineEdit::keyPressEvent(evenement);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The program's key codes of Qt's keys.
+// The program's key codes of Qt's keys, and the repeats of a held key.
 
 #include <QKeyEvent>
 #include <Qt>
@@ -22,27 +22,29 @@ inline int toucheVirtuelle(int cle)
     return 0;
 }
 
-// The time of the last release of Return or Enter: a held key's repeats come as releases and
-// presses at one time each, and Qt, which flags them as repeats, may miss the flag when the two
-// reach it apart.
-inline std::uint64_t& instantRelachementEntree()
+// A held key comes as a press, then pairs of release and press at one time each, then the
+// release. Qt flags the pairs as repeats, but may miss the flag when the two reach it apart: a
+// press at the very time of the key's last release is a repeat all the same. The time of the
+// last release of Return (Enter counting as Return) and of Space; null for any other key.
+inline std::uint64_t* instantRelachement(int cle)
 {
-    static std::uint64_t instant = 0;
-    return instant;
+    static std::uint64_t entree = 0, espace = 0;
+    if (toucheVirtuelle(cle) == VK_RETURN) return &entree;
+    return cle == Qt::Key_Space ? &espace : nullptr;
 }
 
-// Each widget that answers to Return notes its releases.
+// Each widget that answers to Return or Space notes their releases.
 inline void noterRelachement(const QKeyEvent& evenement)
 {
-    if (toucheVirtuelle(evenement.key()) == VK_RETURN) instantRelachementEntree() = evenement.timestamp();
+    if (std::uint64_t* instant = instantRelachement(evenement.key())) *instant = evenement.timestamp();
 }
 
-// A held Return or Enter acts once, as a held Space does: its repeats would validate, try again
-// and validate once more, each time the focus comes back to a field or a button. (Events made up
-// without a time never count as repeats by it.)
-inline bool entreeRepetee(const QKeyEvent& evenement)
+// A held Return, Enter or Space acts once: its repeats would validate, try again and validate
+// once more, each time the focus comes back to a field or a button. (Events made up without a
+// time never count as repeats by it.)
+inline bool toucheRepetee(const QKeyEvent& evenement)
 {
-    if (toucheVirtuelle(evenement.key()) != VK_RETURN) return false;
-    return evenement.isAutoRepeat() ||
-           (evenement.timestamp() != 0 && evenement.timestamp() == instantRelachementEntree());
+    const std::uint64_t* instant = instantRelachement(evenement.key());
+    if (!instant) return false;
+    return evenement.isAutoRepeat() || (evenement.timestamp() != 0 && evenement.timestamp() == *instant);
 }

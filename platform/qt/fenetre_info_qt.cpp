@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +28,14 @@ void WidgetInfoQt::paintEvent(QPaintEvent*)
 }
 
 void WidgetInfoQt::mousePressEvent(QMouseEvent*) { demanderFermeture(); }
+
+void WidgetInfoQt::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_Escape)
+        demanderFermeture();
+    else
+        QWidget::keyPressEvent(evenement);
+}
 
 void WidgetInfoQt::changeEvent(QEvent* evenement)
 {

@@ -19,6 +19,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
+    // Escape closes the window as a click does.
+    void keyPressEvent(QKeyEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     // A close asked by the system goes the program's way, so that it forgets the window.
     void closeEvent(QCloseEvent* evenement) override;

@@ -23,6 +23,8 @@ struct Tscenario {
     bool horloge = false;
     // A point to drag on the statement figure.
     bool figure = false;
+    // From this question on, the statement writes nothing (0: never).
+    int blancheDes = 0;
     std::string solution;
 };
 
@@ -33,6 +35,7 @@ void poserExerciceTest()
 {
     TdonneesCommunes& d = *donneesCommunes;
     d.nbQuestions = scenario.nbQuestions;
+    if (scenario.blancheDes != 0 && d.numeroQuestion >= scenario.blancheDes) return;
     d.modeReponse = scenario.mode;
     d.titreExercice = "Calcul";
     definirChampsReponse(d, scenario.nbChamps);
@@ -349,6 +352,25 @@ TEST_F(CycleExercice, UnExerciceNonEcritNeCompteRien)
     EXPECT_EQ(d.nbExercicesAbordes, 1);
 }
 
+// A later question left blank is met as a blank first question, with Sommaire; the exercise ends
+// there, counted done with the points of the questions before.
+TEST_F(CycleExercice, UneQuestionBlancheApresSuiteTermineLExercice)
+{
+    scenario.nbQuestions = 3;
+    scenario.blancheDes = 2;
+    lancerExercice(d, 5);
+    repondre("12");
+    validerReponse(d);
+    EXPECT_EQ(d.numeroQuestion, 2);
+    EXPECT_FALSE(boutonValider.Visible() || boutonSuite.Visible());
+    EXPECT_TRUE(boutonSommaire.Visible() && boutonSommaire.Focused());
+    EXPECT_EQ(d.nbExercicesAbordes, 1);
+    EXPECT_EQ(d.nbExercicesTraites, 1);
+    EXPECT_EQ(d.pointsSession, 1);
+    lancerExercice(d, 6);
+    EXPECT_TRUE(systeme.questions.empty()) << "nothing left to abandon";
+}
+
 // Without a field, a figure to work on or a question only to read still has its Valider.
 TEST_F(CycleExercice, SansChampMaisAvecDeQuoiValider)
 {
@@ -362,7 +384,7 @@ TEST_F(CycleExercice, SansChampMaisAvecDeQuoiValider)
         scenario.mode = c.mode;
         systeme.reponseOuiNon = true;
         lancerExercice(d, 5);
-        EXPECT_TRUE(boutonValider.Visible()) << int(c.mode);
+        EXPECT_TRUE(boutonValider.Visible() && boutonValider.Focused()) << int(c.mode);
         EXPECT_TRUE(d.exerciceEnCours) << int(c.mode);
     }
 }

@@ -8,11 +8,15 @@
 #include <algorithm>
 #include <ranges>
 
+#include "chapters/chapitres.h"
 #include "exercise/champs_reponse.h"
 #include "exercise/chapitres_exercice.h"
 #include "exercise/cycle_exercice.h"
 #include "navigation/imagiciels.h"
+#include "navigation/info.h"
 #include "platform/qt/arbre_qt.h"
+#include "platform/qt/fenetre_info_qt.h"
+#include "platform/qt/plateforme_qt.h"
 #include "platform/qt/zone_dessin_qt.h"
 #include "shell/fenetre_qt.h"
 #include "shell/illustrations.h"
@@ -62,6 +66,17 @@ struct FenetreOuverte {
     FenetreQt fenetre;
     ZoneDessinQt* accueil = nullptr;
     QTabWidget* pages = nullptr;
+};
+
+// The system's services on Qt, for the tests that open the information window; none is left open.
+struct SystemeQt {
+    SystemeQt() { installerPlateforme(&plateformeQt); }
+    ~SystemeQt()
+    {
+        fermerInfo();
+        installerPlateforme(nullptr);
+    }
+    PlateformeQt plateformeQt;
 };
 
 // Green dominates in both states of the Enter button, the lit one being the lighter.
@@ -172,17 +187,21 @@ TEST(FenetreQt, uneEntreeTenueApresUneMauvaiseReponseNeCouteQuUnEssai)
     EXPECT_FALSE(champ->isReadOnly());
 }
 
-TEST(FenetreQt, unBoutonQuiSeDesactiveNePassePasLeFocusASonVoisin)
+TEST(FenetreQt, aLaDerniereEtapeDUnImagicielLeFocusPasseDeSuiteARetour)
 {
     FenetreOuverte f;
     ASSERT_TRUE(f.entrerAuClavier());
     TdonneesCommunes& d = *donneesCommunes;
-    d.imagiciel = 1507;  // "Médiatrice avec un losange", four steps
+    d.imagiciel = 1507;  // "Médiatrice et milieu", five steps
     lancerImagiciel(d);
     auto* suite = f.bouton("BoutonAvancer");
-    suite->setFocus();
-    for (int i = 0; i < 8; ++i) taper(Qt::Key_Return);
-    EXPECT_FALSE(suite->isEnabled()) << "Enter never pressed Retour beside it";
+    for (int i = 0; i < 4; ++i) taper(Qt::Key_Return);
+    EXPECT_EQ(d.etapeImagiciel, 5);
+    EXPECT_FALSE(suite->isEnabled());
+    EXPECT_TRUE(f.bouton("BoutonReculer")->hasFocus()) << "the focus shows, on the one button that acts";
+    taper(Qt::Key_Return);
+    EXPECT_EQ(d.etapeImagiciel, 4);
+    EXPECT_TRUE(suite->hasFocus());
 }
 
 TEST(FenetreQt, unImagicielPasAPasGardeLeFocusSurSuite)
@@ -260,6 +279,116 @@ TEST(FenetreQt, lesBoitesDeLExerciceEtDeLImagicielVontJusquAuBordDeLaPage)
     const QImage image = exercice->grab().toImage();
     for (int x : {2, 400, image.width() - 2})
         EXPECT_EQ(image.pixel(x, image.height() - 2), qRgb(0xE0, 0xFE, 0xFD)) << "x " << x;
+}
+
+// Exercise 249 from the keyboard: its questions are answered on the cells, and until then Enter
+// neither opens the summary nor leaves the page.
+TEST(FenetreQt, entreeNeQuittePasUneQuestionSansReponse)
+{
+    FenetreOuverte f;
+    const SystemeQt systeme;
+    installerChapitres();
+    ASSERT_TRUE(f.entrerAuClavier());
+    TdonneesCommunes& d = *donneesCommunes;
+    auto* arbre = f.fenetre.findChild<ArbreQt*>("ArbreChoixExercice");
+    arbre->Select(249);
+    arbre->setFocus();
+    taper(Qt::Key_Return);
+    ASSERT_EQ(d.numeroExercice, 249);
+    auto* enonce = f.fenetre.findChild<ZoneDessinQt*>("zoneTexteEnonce");
+    for (const int juste : {2, 3, 1}) {
+        const std::string question = "question " + std::to_string(d.numeroQuestion);
+        ASSERT_NE(QApplication::focusWidget(), nullptr) << question;
+        taper(Qt::Key_Return);
+        EXPECT_FALSE(infoAffichee) << question;
+        EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageExercice") << question;
+        EXPECT_FALSE(d.questionTerminee) << question;
+        // Nor once the summary, opened with the mouse, is closed.
+        QTest::mouseClick(f.bouton("BoutonBilan"), Qt::LeftButton);
+        ASSERT_TRUE(infoAffichee) << question;
+        fermerInfo();
+        taper(Qt::Key_Return);
+        EXPECT_FALSE(infoAffichee) << question;
+
+        const TcaseChoix& c = d.casesChoix[juste];
+        QTest::mouseClick(enonce, Qt::LeftButton, {},
+                          QPoint(static_cast<int>((c.gauche + c.droite) / 2), static_cast<int>((c.haut + c.bas) / 2)));
+        ASSERT_TRUE(d.questionTerminee) << question;
+        f.fenetre.fenetre().TimerTimer();
+        taper(Qt::Key_Return);
+    }
+    EXPECT_EQ(f.pages->currentWidget()->objectName(), "PageMenu");
+}
+
+// Return on the selected leaf of each tree opens it, as a click on it does; on a heading it
+// opens nothing.
+TEST(FenetreQt, entreeOuvreLaFeuilleChoisieDUnArbre)
+{
+    FenetreOuverte f;
+    const SystemeQt systeme;
+    ASSERT_TRUE(f.entrerAuClavier());
+    TdonneesCommunes& d = *donneesCommunes;
+    const struct {
+        const char* arbre;
+        int noeud;
+        const char* page;
+        std::function<bool()> ouvert;
+    } cas[] = {
+        {"ArbreChoixCours", 2, "PageCours", [&] { return d.pageCours == 1002; }},
+        {"ArbreChoixImagiciel", 7, "PageImagiciel", [&] { return d.imagiciel == 1507; }},
+        {"ArbreChoixExercice", 249, "PageExercice", [&] { return d.numeroExercice == 249; }},
+        // "Grandeur" has its note; "Addition" its course page.
+        {"ArbreParTheme", 1, "PageVocabulaire", [] { return infoAffichee && InfoObj->sujet == 2001; }},
+        {"ArbreAlphabetique", 2, "PageCours", [&] { return d.pageCours == 1013; }},
+        {"ArbreParTheme", 0, "PageVocabulaire", [] { return !infoAffichee; }},
+    };
+    for (const auto& c : cas) {
+        auto* arbre = f.fenetre.findChild<ArbreQt*>(c.arbre);
+        for (int i = 0; i < f.pages->count(); ++i)
+            if (f.pages->widget(i)->isAncestorOf(arbre)) f.pages->setCurrentIndex(i);
+        arbre->Select(c.noeud);
+        arbre->setFocus();
+        taper(Qt::Key_Return);
+        EXPECT_EQ(f.pages->currentWidget()->objectName(), c.page) << c.arbre << " " << c.noeud;
+        EXPECT_TRUE(c.ouvert()) << c.arbre << " " << c.noeud;
+        fermerInfo();
+    }
+}
+
+// The information window goes at Escape, whatever it shows.
+TEST(FenetreQt, echapFermeLaFenetreDInformation)
+{
+    FenetreOuverte f;
+    const SystemeQt systeme;
+    ASSERT_TRUE(f.entrerAuClavier());
+    // A vocabulary note, a word still to define, the typing help.
+    for (const int code : {2744, 2001, 1997}) {
+        afficherInfo(*donneesCommunes, code);
+        ASSERT_TRUE(infoAffichee) << code;
+        QApplication::processEvents();
+        QWidget* devant = QApplication::activeWindow();
+        ASSERT_EQ(devant, &static_cast<FenetreInfoQt&>(*InfoObj->fenetre).widget()) << "it takes the keyboard";
+        QTest::keyClick(devant, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(infoAffichee) << code;
+    }
+}
+
+// Whatever tab the pupil opens, Enter never presses the page's Quitter.
+TEST(FenetreQt, aucunOngletNeDonneLeFocusAQuitter)
+{
+    FenetreOuverte f;
+    ASSERT_TRUE(f.entrerAuClavier());
+    QTabBar* onglets = f.pages->tabBar();
+    for (int i : {1, 2, 3, 4}) {
+        // From the menu with the focus on a tree, as after a click on it: the toolkit moves the
+        // focus into the page shown.
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(0).center());
+        f.fenetre.findChild<ArbreQt*>("ArbreChoixExercice")->setFocus();
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(i).center());
+        const QWidget* focus = QApplication::focusWidget();
+        EXPECT_FALSE(focus && focus->objectName().contains("Quitter", Qt::CaseInsensitive)) << i;
+    }
 }
 
 TEST(Illustrations, leRondDesImagesDeResultatLaisseLeMotEnDessous)

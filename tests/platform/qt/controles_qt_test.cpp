@@ -103,19 +103,23 @@ TEST(BoutonQt, uneToucheTenueNAppuieQuUneFois)
     }
 
     // A repeat whose flag Qt missed still bears the time of the release before it; the next
-    // real press clicks.
-    BoutonQt bouton;
-    int clics = 0;
-    QObject::connect(&bouton, &QPushButton::clicked, [&clics] { ++clics; });
+    // real press and release click again.
     const std::pair<QEvent::Type, std::uint64_t> evenements[] = {
-        {QEvent::KeyPress, 100}, {QEvent::KeyRelease, 600}, {QEvent::KeyPress, 600},
-        {QEvent::KeyRelease, 630}, {QEvent::KeyPress, 900}};
-    for (const auto& [type, instant] : evenements) {
-        QKeyEvent evenement(type, Qt::Key_Return, Qt::NoModifier);
-        evenement.setTimestamp(instant);
-        QApplication::sendEvent(&bouton, &evenement);
+        {QEvent::KeyPress, 100},   {QEvent::KeyRelease, 600}, {QEvent::KeyPress, 600}, {QEvent::KeyRelease, 630},
+        {QEvent::KeyPress, 630},   {QEvent::KeyRelease, 660}, {QEvent::KeyPress, 900}, {QEvent::KeyRelease, 950}};
+    for (const Qt::Key touche : {Qt::Key_Return, Qt::Key_Space}) {
+        BoutonQt bouton;
+        int appuis = 0, clics = 0;
+        QObject::connect(&bouton, &QPushButton::pressed, [&appuis] { ++appuis; });
+        QObject::connect(&bouton, &QPushButton::clicked, [&clics] { ++clics; });
+        for (const auto& [type, instant] : evenements) {
+            QKeyEvent evenement(type, touche, Qt::NoModifier);
+            evenement.setTimestamp(instant);
+            QApplication::sendEvent(&bouton, &evenement);
+        }
+        EXPECT_EQ(appuis, 2) << touche;
+        EXPECT_EQ(clics, 2) << touche;
     }
-    EXPECT_EQ(clics, 2);
 }
 
 TEST(ChampEditionQt, lesTouchesDuProgrammeArriventAvantLaSaisie)
@@ -225,6 +229,18 @@ TEST(ArbreQt, laToucheBasDuProgrammeRemplaceCelleDeLArbre)
     suivantEnPreordre = false;
     QTest::keyClick(&arbre, Qt::Key_Down);
     EXPECT_EQ(arbre.Selected(), 4) << "the tree's own move skips the collapsed node";
+}
+
+// Held on a tree, Return reaches the program once, as on a button; a held arrow moves on.
+TEST(ArbreQt, uneEntreeTenueNArriveQuUneFois)
+{
+    ArbreQt arbre;
+    arbre.remplir(lignesDeMenu());
+    std::vector<int> touches;
+    arbre.OnKeyDown = [&](int touche) { touches.push_back(touche); };
+    tenirTouche(Qt::Key_Return, 4, Qt::NoModifier, &arbre);
+    tenirTouche(Qt::Key_Down, 1, Qt::NoModifier, &arbre);
+    EXPECT_EQ(touches, (std::vector<int>{VK_RETURN, VK_DOWN, VK_DOWN}));
 }
 
 TEST(ZoneDessinQt, peintParOnPaintSurSonCanevas)
