@@ -94,13 +94,10 @@ constexpr ArbreVu arbreImagiciels = {lignesArbreChoixImagiciel, {75, 20}, 12, 43
 constexpr ArbreVu arbreCours = {lignesArbreChoixCours, {75, 20}, 12, 90, 420, 405};
 constexpr ArbreVu arbreAlphabetique = {lignesArbreAlphabetique, {675, 20}, 405, 90, 598, 12};
 
-// The grey of a tree's arrows, not the blue of a selected row.
-bool fleche(unsigned long p)
-{
-    const int r = static_cast<int>((p >> 16) & 0xFF), v = static_cast<int>((p >> 8) & 0xFF),
-              b = static_cast<int>(p & 0xFF);
-    return r + v + b < 400 && std::max({r, v, b}) - std::min({r, v, b}) < 40;
-}
+int clarte(unsigned long p) { return static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)); }
+
+// The dark of a tree's arrows, on white as on the blue of a selected row.
+bool fleche(unsigned long p) { return clarte(p) < 370; }
 
 bool estFeuille(std::span<const TLigneArbre> lignes, int noeud)
 {
@@ -483,8 +480,8 @@ private:
         apres();
     }
 
-    // The centres of the dark marks of a column of the window between two heights: the arrows of
-    // a tree's rows.
+    // The centres of the dark marks of a column of the window between two heights: the arrows of a
+    // tree's rows.
     std::vector<int> marques(int x, int haut, int bas)
     {
         std::vector<int> centres;
@@ -513,13 +510,27 @@ private:
         const std::vector<int> premieres = marques(a.xFleche, a.haut, a.bas);
         const std::vector<int> echelle = marques(a.xEchelle, 90, 598);
         for (std::size_t i = 1; i < echelle.size(); ++i)
-            if (pas_ == 0 || echelle[i] - echelle[i - 1] < pas_) pas_ = echelle[i] - echelle[i - 1];
+            if (const int d = echelle[i] - echelle[i - 1]; pas_ == 0 || d < pas_) pas_ = d;
         if (premieres.empty() || pas_ < 8) return std::nullopt;
         return std::pair{premieres.front(), pas_};
     }
 
-    // Which nodes in view are unfolded, read from their arrows from the top down: an unfolded
-    // node's arrow points down, wider than a folded one's.
+    // The arrow of the row centred at this height points down: just above its middle it is twice
+    // as wide as the arrow of a folded node, pointing right. Its dark stands out from the row's
+    // background, white or the blue of a selected row, read right of it.
+    bool flecheDepliee(int x, int y)
+    {
+        const Cadre f = programme_->fenetre();
+        XImage* image = XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x - 4, f.y + y - 1, 15, 1, AllPlanes, ZPixmap);
+        if (!image) return false;
+        const int fond = clarte(XGetPixel(image, 14, 0));
+        int largeur = 0;
+        for (int i = 0; i < 11; ++i) largeur += clarte(XGetPixel(image, i, 0)) < fond - 150;
+        XDestroyImage(image);
+        return largeur >= 5;
+    }
+
+    // Which nodes in view are unfolded, read from their arrows from the top down.
     std::vector<bool> lireDeplies(const ArbreVu& a, std::span<const TLigneArbre> lignes, int premiere, int pas)
     {
         std::vector<bool> deplies(lignes.size());
@@ -528,9 +539,7 @@ private:
             if (niveau > cache) continue;
             const int y = premiere + pas * rang++;
             if (y > a.bas) break;
-            const int x = a.xFleche + retrait * niveau - 2;
-            deplies[static_cast<std::size_t>(i)] =
-                !estFeuille(lignes, i) && !marques(x, y - pas / 2, y + pas / 2).empty();
+            deplies[static_cast<std::size_t>(i)] = !estFeuille(lignes, i) && flecheDepliee(a.xFleche + retrait * niveau, y);
             cache = deplies[static_cast<std::size_t>(i)] ? INT_MAX : niveau;
         }
         return deplies;
