@@ -521,7 +521,8 @@ private:
     bool flecheDepliee(int x, int y)
     {
         const Cadre f = programme_->fenetre();
-        XImage* image = XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x - 4, f.y + y - 1, 15, 1, AllPlanes, ZPixmap);
+        XImage* image =
+            XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x - 4, f.y + y - 1, 15, 1, AllPlanes, ZPixmap);
         if (!image) return false;
         const int fond = clarte(XGetPixel(image, 14, 0));
         int largeur = 0;
@@ -539,7 +540,8 @@ private:
             if (niveau > cache) continue;
             const int y = premiere + pas * rang++;
             if (y > a.bas) break;
-            deplies[static_cast<std::size_t>(i)] = !estFeuille(lignes, i) && flecheDepliee(a.xFleche + retrait * niveau, y);
+            deplies[static_cast<std::size_t>(i)] =
+                !estFeuille(lignes, i) && flecheDepliee(a.xFleche + retrait * niveau, y);
             cache = deplies[static_cast<std::size_t>(i)] ? INT_MAX : niveau;
         }
         return deplies;
