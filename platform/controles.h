@@ -49,8 +49,8 @@ public:
     void setHeight(int v) { setBounds(Left(), Top(), Width(), v); }
 };
 
-// A push button. A press of the mouse reports OnMouseDown as the button goes down; OnClick comes
-// when it is released over the button, or when the keyboard presses it.
+// A push button: OnMouseDown as it goes down, OnClick once it is released over the button, or
+// pressed by the keyboard.
 class Bouton : public Controle {
 public:
     Evenement<> OnClick;
