@@ -61,6 +61,8 @@ struct TdonneesCommunes {
     // Window and surfaces.
     Tchaine255 cheminProgramme;
     std::uint32_t poigneeFenetre = 0;
+    // The main window's guard, for the events bound outside it: the information window's.
+    Garde gardeFenetre;
     std::int32_t codeLien = 0;
     Tfigure* surfaceFigureEnonce = nullptr;
     Tfigure* surfaceFigureSolution = nullptr;

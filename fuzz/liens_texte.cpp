@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (!surface) {
         zone.setBounds(0, 0, 456, 290);
         creerFigure(&zone, 456, 290, surface);
-        zone.OnPaint = [] { dessinerFigure(*surface); };
+        zone.OnPaint.lier(gardeOuverte(), [] { dessinerFigure(*surface); });
     }
     reinitialiserFigure(*surface);
     const std::string texte = texteDe(donnees, taille);

@@ -497,7 +497,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     std::unique_ptr<Tfigure> surface;
     creerFigure(&zone, 0, 0, surface);
     Tfigure& f = *surface;
-    zone.OnPaint = [&f] { dessinerFigure(f); };
+    zone.OnPaint.lier(gardeOuverte(), [&f] { dessinerFigure(f); });
     const Tcontenu contenu = construireFigure(f, image);
     if (taille >= 1) sortirOutils(f, donnees[0]);
     verifierFigure(f);

@@ -1,6 +1,7 @@
 #include "navigation/fenetre_principale.h"
 
 #include <cmath>
+#include <utility>
 
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/dossier_programme.h"
@@ -32,10 +33,11 @@ TfenetrePrincipale::TfenetrePrincipale(const TcomposantsFenetre& composants,
     : c_(composants), d_(donnees)
 {
     remplirArbres();
+    d_.gardeFenetre = garde_;
     lierEvenements();
 }
 
-TfenetrePrincipale::~TfenetrePrincipale() = default;
+TfenetrePrincipale::~TfenetrePrincipale() { garde_.fermer(); }
 
 // What the window's stored layout holds: the nodes of the five trees.
 void TfenetrePrincipale::remplirArbres()
@@ -50,68 +52,96 @@ void TfenetrePrincipale::remplirArbres()
 void TfenetrePrincipale::lierEvenements()
 {
     using F = TfenetrePrincipale;
-    const auto lier = [this](auto gestionnaire) {
-        return garder([this, gestionnaire](auto... arguments) { (this->*gestionnaire)(arguments...); });
+    const auto lier = [this]<class... A>(Evenement<A...>& evenement, void (F::*gestionnaire)(A...)) {
+        evenement.lier(garde_, [this, gestionnaire](A... arguments) { (this->*gestionnaire)(arguments...); });
     };
     // The paint boxes answer every mouse button alike.
-    const auto lierBouton = [this](void (F::*gestionnaire)(int, int)) {
-        return garder([this, gestionnaire](BoutonSouris, int x, int y) { (this->*gestionnaire)(x, y); });
+    const auto lierBouton = [this](Evenement<BoutonSouris, int, int>& evenement, void (F::*gestionnaire)(int, int)) {
+        evenement.lier(garde_, [this, gestionnaire](BoutonSouris, int x, int y) { (this->*gestionnaire)(x, y); });
     };
 
-    c_.Edit1->OnKeyDown = lier(&F::Edit1KeyDown);
-    c_.Edit2->OnKeyDown = lier(&F::Edit2KeyDown);
-    c_.Edit3->OnKeyDown = lier(&F::Edit3KeyDown);
-    c_.ArbreChoixExercice->OnKeyDown = lier(&F::ArbreChoixExerciceKeyDown);
-    c_.ArbreChoixCours->OnKeyDown = lier(&F::ArbreChoixCoursKeyDown);
-    c_.ArbreChoixImagiciel->OnKeyDown = lier(&F::ArbreChoixImagicielKeyDown);
-    c_.ArbreParTheme->OnKeyDown = lier(&F::ArbreParThemeKeyDown);
-    c_.ArbreAlphabetique->OnKeyDown = lier(&F::ArbreAlphabetiqueKeyDown);
+    lier(c_.fenetre->OnShow, &F::FormShow);
+    lier(c_.fenetre->OnResize, &F::FormResize);
+    c_.fenetre->OnCloseQuery.lier(garde_, [this](bool& peutFermer) { peutFermer = FormCloseQuery(); });
+    lier(c_.fenetre->OnClose, &F::FormClose);
 
-    c_.ArbreChoixExercice->OnClick = lier(&F::ArbreChoixExerciceMouseDown);
-    c_.ArbreChoixCours->OnClick = lier(&F::ArbreChoixCoursMouseDown);
-    c_.ArbreChoixImagiciel->OnClick = lier(&F::ArbreChoixImagicielMouseDown);
-    c_.ArbreParTheme->OnClick = lier(&F::ArbreParThemeMouseDown);
-    c_.ArbreAlphabetique->OnClick = lier(&F::ArbreAlphabetiqueMouseDown);
+    lier(c_.Edit1->OnKeyDown, &F::Edit1KeyDown);
+    lier(c_.Edit2->OnKeyDown, &F::Edit2KeyDown);
+    lier(c_.Edit3->OnKeyDown, &F::Edit3KeyDown);
+    lier(c_.ArbreChoixExercice->OnKeyDown, &F::ArbreChoixExerciceKeyDown);
+    lier(c_.ArbreChoixCours->OnKeyDown, &F::ArbreChoixCoursKeyDown);
+    lier(c_.ArbreChoixImagiciel->OnKeyDown, &F::ArbreChoixImagicielKeyDown);
+    lier(c_.ArbreParTheme->OnKeyDown, &F::ArbreParThemeKeyDown);
+    lier(c_.ArbreAlphabetique->OnKeyDown, &F::ArbreAlphabetiqueKeyDown);
 
-    c_.zoneTexteEnonce->OnPaint = lier(&F::ZoneEnoncePaint);
-    c_.zoneFigureEnonce->OnPaint = lier(&F::ZoneFigurePaint);
-    c_.ZoneFigureSolution->OnPaint = lier(&F::ZoneFigureSolutionPaint);
-    c_.ZoneFigureImagiciel->OnPaint = lier(&F::ZoneFigureImagicielPaint);
-    c_.ZoneTexteSolution->OnPaint = lier(&F::ZoneTexteSolutionPaint);
-    c_.ZoneTexteCours->OnPaint = lier(&F::ZoneTexteCoursPaint);
-    c_.ZoneFigureAccueil->OnPaint = lier(&F::ZoneFigureAccueilPaint);
-    c_.ZoneTexteImagiciel->OnPaint = lier(&F::ZoneTexteImagicielPaint);
-    c_.ZoneOutilsDessin->OnPaint = lier(&F::ZoneOutilsDessinPaint);
+    lier(c_.ArbreChoixExercice->OnClick, &F::ArbreChoixExerciceMouseDown);
+    lier(c_.ArbreChoixCours->OnClick, &F::ArbreChoixCoursMouseDown);
+    lier(c_.ArbreChoixImagiciel->OnClick, &F::ArbreChoixImagicielMouseDown);
+    lier(c_.ArbreParTheme->OnClick, &F::ArbreParThemeMouseDown);
+    lier(c_.ArbreAlphabetique->OnClick, &F::ArbreAlphabetiqueMouseDown);
 
-    c_.zoneTexteEnonce->OnMouseDown = lierBouton(&F::ZoneEnonceReponseMouseDown);
-    c_.zoneTexteEnonce->OnMouseMove = lier(&F::zoneTexteEnonceMouseMove);
-    c_.ZoneTexteCours->OnMouseDown = lierBouton(&F::ZoneTexteCoursMouseDown);
-    c_.ZoneTexteCours->OnMouseMove = lier(&F::ZoneTexteCoursMouseMove);
-    c_.ZoneTexteCours->OnMouseUp = lierBouton(&F::ZoneTexteCoursMouseUp);
-    c_.ZoneTexteSolution->OnMouseDown = lierBouton(&F::ZoneTexteSolutionMouseDown);
-    c_.ZoneTexteSolution->OnMouseMove = lier(&F::ZoneTexteSolutionMouseMove);
-    c_.ZoneTexteSolution->OnMouseUp = lierBouton(&F::ZoneTexteSolutionMouseUp);
-    c_.ZoneTexteImagiciel->OnMouseDown = lierBouton(&F::ZoneTexteImagicielMouseDown);
-    c_.ZoneTexteImagiciel->OnMouseMove = lier(&F::ZoneTexteImagicielMouseMove);
-    c_.ZoneTexteImagiciel->OnMouseUp = lierBouton(&F::ZoneTexteImagicielMouseUp);
+    lier(c_.zoneTexteEnonce->OnPaint, &F::ZoneEnoncePaint);
+    lier(c_.zoneFigureEnonce->OnPaint, &F::ZoneFigurePaint);
+    lier(c_.ZoneFigureSolution->OnPaint, &F::ZoneFigureSolutionPaint);
+    lier(c_.ZoneFigureImagiciel->OnPaint, &F::ZoneFigureImagicielPaint);
+    lier(c_.ZoneTexteSolution->OnPaint, &F::ZoneTexteSolutionPaint);
+    lier(c_.ZoneTexteCours->OnPaint, &F::ZoneTexteCoursPaint);
+    lier(c_.ZoneFigureAccueil->OnPaint, &F::ZoneFigureAccueilPaint);
+    lier(c_.ZoneTexteImagiciel->OnPaint, &F::ZoneTexteImagicielPaint);
+    lier(c_.ZoneOutilsDessin->OnPaint, &F::ZoneOutilsDessinPaint);
 
-    c_.zoneFigureEnonce->OnMouseDown = lierBouton(&F::ZoneFigureEnonceMouseDown);
-    c_.zoneFigureEnonce->OnMouseUp = lierBouton(&F::ZoneFigureEnonceMouseUp);
-    c_.zoneFigureEnonce->OnMouseMove = lier(&F::ZoneFigureEnonceMouseMove);
-    c_.ZoneFigureImagiciel->OnMouseDown = lierBouton(&F::ZoneFigureImagicielMouseDown);
-    c_.ZoneFigureImagiciel->OnMouseUp = lierBouton(&F::ZoneFigureImagicielMouseUp);
-    c_.ZoneFigureImagiciel->OnMouseMove = lier(&F::ZoneFigureImagicielMouseMove);
-    c_.ZoneOutilsDessin->OnMouseDown = lierBouton(&F::ZoneOutilsDessinMouseDown);
-    c_.ZoneOutilsDessin->OnMouseMove = lier(&F::ZoneOutilsDessinMouseMove);
-    c_.ZoneFigureAccueil->OnMouseDown = lierBouton(&F::ZoneFigureAccueilMouseDown);
-    c_.ZoneFigureAccueil->OnMouseMove = lier(&F::ZoneFigureAccueilMouseMove);
+    lierBouton(c_.zoneTexteEnonce->OnMouseDown, &F::ZoneEnonceReponseMouseDown);
+    lier(c_.zoneTexteEnonce->OnMouseMove, &F::zoneTexteEnonceMouseMove);
+    lierBouton(c_.ZoneTexteCours->OnMouseDown, &F::ZoneTexteCoursMouseDown);
+    lier(c_.ZoneTexteCours->OnMouseMove, &F::ZoneTexteCoursMouseMove);
+    lierBouton(c_.ZoneTexteCours->OnMouseUp, &F::ZoneTexteCoursMouseUp);
+    lierBouton(c_.ZoneTexteSolution->OnMouseDown, &F::ZoneTexteSolutionMouseDown);
+    lier(c_.ZoneTexteSolution->OnMouseMove, &F::ZoneTexteSolutionMouseMove);
+    lierBouton(c_.ZoneTexteSolution->OnMouseUp, &F::ZoneTexteSolutionMouseUp);
+    lierBouton(c_.ZoneTexteImagiciel->OnMouseDown, &F::ZoneTexteImagicielMouseDown);
+    lier(c_.ZoneTexteImagiciel->OnMouseMove, &F::ZoneTexteImagicielMouseMove);
+    lierBouton(c_.ZoneTexteImagiciel->OnMouseUp, &F::ZoneTexteImagicielMouseUp);
 
-    c_.PageControle->OnChange = lier(&F::PageControleChange);
-    c_.PageControle->OnDrawTab = garder([this](Canevas& canevas, int index, const TRect& rect, bool) {
+    lierBouton(c_.zoneFigureEnonce->OnMouseDown, &F::ZoneFigureEnonceMouseDown);
+    lierBouton(c_.zoneFigureEnonce->OnMouseUp, &F::ZoneFigureEnonceMouseUp);
+    lier(c_.zoneFigureEnonce->OnMouseMove, &F::ZoneFigureEnonceMouseMove);
+    lierBouton(c_.ZoneFigureImagiciel->OnMouseDown, &F::ZoneFigureImagicielMouseDown);
+    lierBouton(c_.ZoneFigureImagiciel->OnMouseUp, &F::ZoneFigureImagicielMouseUp);
+    lier(c_.ZoneFigureImagiciel->OnMouseMove, &F::ZoneFigureImagicielMouseMove);
+    lierBouton(c_.ZoneOutilsDessin->OnMouseDown, &F::ZoneOutilsDessinMouseDown);
+    lier(c_.ZoneOutilsDessin->OnMouseMove, &F::ZoneOutilsDessinMouseMove);
+    lierBouton(c_.ZoneFigureAccueil->OnMouseDown, &F::ZoneFigureAccueilMouseDown);
+    lier(c_.ZoneFigureAccueil->OnMouseMove, &F::ZoneFigureAccueilMouseMove);
+
+    const std::pair<Bouton*, void (F::*)()> clics[] = {
+        {c_.BoutonValider, &F::BoutonValiderClick},
+        {c_.BoutonReessayer, &F::BoutonReessayerClick},
+        {c_.BoutonAide, &F::BoutonAideClick},
+        {c_.BoutonSolution, &F::BoutonSolutionClick},
+        {c_.BoutonSuite, &F::BoutonSuiteClick},
+        {c_.BoutonSommaire, &F::BoutonSommaireClick},
+        {c_.BoutonCoursSuivant, &F::BoutonCoursSuivantClick},
+        {c_.BoutonCoursPrecedent, &F::BoutonCoursPrecedentClick},
+        {c_.BoutonRetour, &F::BoutonRetourClick},
+        {c_.BoutonPourSexercer, &F::BoutonPourSexercerClick},
+        {c_.BoutonRevoirCours, &F::BoutonRevoirCoursClick},
+        {c_.BoutonAvancer, &F::BoutonAvancerClick},
+        {c_.BoutonReculer, &F::BoutonReculerClick},
+    };
+    for (const auto& [bouton, gestionnaire] : clics) lier(bouton->OnClick, gestionnaire);
+    for (Bouton* quitter : c_.BoutonsQuitter) lier(quitter->OnClick, &F::BoutonQuitterPageControleClick);
+    // The score summary opens as the button goes down, so that the same press can close it.
+    lier(c_.BoutonBilan->OnMouseDown, &F::BoutonBilanMouseDown);
+
+    c_.PageControle->OnChange.lier(garde_, [this] {
+        PageControleChange();
+        if (c_.PageControle->ActivePage() == c_.PageMenu) PageMenuEnter();
+    });
+    c_.PageControle->OnDrawTab.lier(garde_, [this](Canevas& canevas, int index, const TRect& rect, bool) {
         PageControleDrawTab(canevas, index, rect);
     });
-    c_.Timer->OnTimer = lier(&F::TimerTimer);
-    c_.TimerAnimationAccueil->OnTimer = lier(&F::TimerAnimationAccueilTimer);
+    lier(c_.Timer->OnTimer, &F::TimerTimer);
+    lier(c_.TimerAnimationAccueil->OnTimer, &F::TimerAnimationAccueilTimer);
 }
 
 void TfenetrePrincipale::FormCreate()
@@ -172,7 +202,7 @@ void TfenetrePrincipale::initialiserFenetre()
     d_.surfaceCours = surfaceCours_.get();
     d_.surfaceImagiciel = surfaceImagiciel_.get();
     d_.surfaceAccueil = surfaceAccueil_.get();
-    ouverte_ = true;
+    garde_.ouvrir();
 
     // The boxes the program asks to be double-buffered need nothing: every widget paints through
     // a back buffer here.
@@ -366,8 +396,9 @@ bool TfenetrePrincipale::FormCloseQuery()
 
 void TfenetrePrincipale::FormClose()
 {
-    ouverte_ = false;
-    // The welcome screen's surface stays with the window: it is what the window shows as it goes.
+    garde_.fermer();
+    // The welcome screen's surface lives on until the window itself is freed, though the closed
+    // window no longer paints it.
     for (auto* surface : {&surfaceFigureEnonce_, &surfaceFigureSolution_, &surfaceEnonce_, &surfaceSolution_,
                           &surfaceCours_, &surfaceImagiciel_, &surfaceFigureImagiciel_})
         libererFigure(*surface);

@@ -1,8 +1,8 @@
 #pragma once
 // The main window as the program's rules see it: its components through the platform's
 // interfaces, its set-up, its closing and the handler of each of its events. The shell builds the
-// widgets, hands them over here and binds the button clicks; the events of paint boxes, fields,
-// trees, pages and timers are bound here. A test does the same with the recording doubles.
+// widgets and hands them over here, where every event of the window is bound under its guard. A
+// test does the same with the recording doubles.
 
 #include <array>
 #include <functional>
@@ -17,8 +17,7 @@
 
 // Every component of the window that the program reaches, under its own name.
 struct TcomposantsFenetre {
-    // The window itself: its caption, bounds, colour and client size.
-    Controle* fenetre = nullptr;
+    Fenetre* fenetre = nullptr;
     // The full path of the running program, in the system's own bytes.
     std::string cheminExecutable;
 
@@ -83,20 +82,22 @@ struct TcomposantsFenetre {
     Controle* Splitter3 = nullptr;
     Controle* SepareEnonceSolution = nullptr;
 
-    Controle* BoutonCoursSuivant = nullptr;
-    Controle* BoutonCoursPrecedent = nullptr;
-    Controle* BoutonPourSexercer = nullptr;
-    Controle* BoutonRetour = nullptr;
-    Controle* BoutonRevoirCours = nullptr;
-    Controle* BoutonReculer = nullptr;
-    Controle* BoutonValider = nullptr;
-    Controle* BoutonAvancer = nullptr;
-    Controle* BoutonSolution = nullptr;
-    Controle* BoutonAide = nullptr;
-    Controle* BoutonReessayer = nullptr;
-    Controle* BoutonSommaire = nullptr;
-    Controle* BoutonSuite = nullptr;
-    Controle* BoutonBilan = nullptr;
+    Bouton* BoutonCoursSuivant = nullptr;
+    Bouton* BoutonCoursPrecedent = nullptr;
+    Bouton* BoutonPourSexercer = nullptr;
+    Bouton* BoutonRetour = nullptr;
+    Bouton* BoutonRevoirCours = nullptr;
+    Bouton* BoutonReculer = nullptr;
+    Bouton* BoutonValider = nullptr;
+    Bouton* BoutonAvancer = nullptr;
+    Bouton* BoutonSolution = nullptr;
+    Bouton* BoutonAide = nullptr;
+    Bouton* BoutonReessayer = nullptr;
+    Bouton* BoutonSommaire = nullptr;
+    Bouton* BoutonSuite = nullptr;
+    Bouton* BoutonBilan = nullptr;
+    // The Quit button of each page's bar.
+    std::array<Bouton*, 5> BoutonsQuitter{};
 
     Minuteur* Timer = nullptr;
     Minuteur* TimerAnimationAccueil = nullptr;
@@ -131,17 +132,6 @@ public:
 
     // Closes the window; the shell sets it. Closing asks FormCloseQuery first.
     std::function<void()> fermer;
-
-    // What one of the window's events calls: the action, while the window is open, from the
-    // creation of its surfaces to their freeing. A closing window may still hear the pupil's
-    // clicks and keys; they must not reach the pages whose surfaces are gone.
-    template <class Action>
-    auto garder(Action action)
-    {
-        return [this, action](auto&&... arguments) {
-            if (ouverte_) action(arguments...);
-        };
-    }
 
     // Set-up and closing.
     void FormCreate();
@@ -254,7 +244,8 @@ private:
 
     TcomposantsFenetre c_;
     TdonneesCommunes& d_;
-    bool ouverte_ = false;
+    // Open from the creation of the surfaces to FormClose; every event of the window is bound under it.
+    Garde garde_;
     // The eight surfaces, in the order they are created; the shared record holds their addresses.
     std::unique_ptr<Tfigure> surfaceFigureEnonce_, surfaceFigureSolution_, surfaceEnonce_,
         surfaceSolution_, surfaceFigureImagiciel_, surfaceCours_, surfaceImagiciel_, surfaceAccueil_;

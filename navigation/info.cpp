@@ -126,7 +126,7 @@ void montrerFenetreInfo(TdonneesCommunes& d, int code)
         if (!fenetre) return;
         InfoObj = std::make_unique<TInfoObj>();
         InfoObj->fenetre = std::move(fenetre);
-        InfoObj->fenetre->OnFermer = fermerInfo;
+        InfoObj->fenetre->OnFermer.lier(d.gardeFenetre, fermerInfo);
     }
     TInfoObj& info = *InfoObj;
     FenetreInfo& fenetre = *info.fenetre;
@@ -137,7 +137,7 @@ void montrerFenetreInfo(TdonneesCommunes& d, int code)
         info.ySouris = souris.y;
     }
     fenetre.setColor(couleurInfo);
-    fenetre.OnPaint = [&d, &fenetre](Canevas& canevas) { peindreFenetreInfo(d, canevas, fenetre); };
+    fenetre.OnPaint.lier(d.gardeFenetre, [&d, &fenetre](Canevas& canevas) { peindreFenetreInfo(d, canevas, fenetre); });
     tailleFenetreInfo(d, sujetInfo(code));
     fenetre.setClientSize(d.largeurInfo, d.hauteurInfo);
     TPoint coin = placerFenetreInfo(info, fenetre.ClientWidth(), fenetre.ClientHeight());

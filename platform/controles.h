@@ -3,11 +3,11 @@
 // them on real widgets; tests drive recording doubles.
 
 #include <algorithm>
-#include <functional>
 #include <span>
 #include <string>
 
 #include "platform/canevas.h"
+#include "platform/evenement.h"
 #include "platform/types.h"
 
 // Standard cursor numbers of the toolkit.
@@ -49,6 +49,26 @@ public:
     void setHeight(int v) { setBounds(Left(), Top(), Width(), v); }
 };
 
+// A push button: OnMouseDown as it goes down, OnClick once it is released over the button, or
+// pressed by the keyboard.
+class Bouton : public Controle {
+public:
+    Evenement<> OnClick;
+    Evenement<> OnMouseDown;
+};
+
+// The main window: its caption, bounds, colour and client size, and its own events.
+class Fenetre : public Controle {
+public:
+    // The first time the window shows.
+    Evenement<> OnShow;
+    Evenement<> OnResize;
+    // The pupil or the system asks the window to close: a handler may refuse by clearing the flag,
+    // which starts true. OnClose follows when no handler refused.
+    Evenement<bool&> OnCloseQuery;
+    Evenement<> OnClose;
+};
+
 enum class BoutonSouris { gauche, droit, milieu };
 
 // A paint box: a control whose canvas the program paints, with a cursor and mouse events in pixels
@@ -63,12 +83,12 @@ public:
     virtual int Cursor() const = 0;
     virtual void setCursor(int curseur) = 0;
 
-    std::function<void()> OnPaint;
+    Evenement<> OnPaint;
     // A double click reports a second mouse down. Moves come with or without a button held, and
     // while a button is held they keep coming when the mouse leaves the box.
-    std::function<void(BoutonSouris, int x, int y)> OnMouseDown;
-    std::function<void(int x, int y)> OnMouseMove;
-    std::function<void(BoutonSouris, int x, int y)> OnMouseUp;
+    Evenement<BoutonSouris, int, int> OnMouseDown;
+    Evenement<int, int> OnMouseMove;
+    Evenement<BoutonSouris, int, int> OnMouseUp;
 };
 
 class ChampEdition : public Controle {
@@ -84,7 +104,7 @@ public:
     virtual void setMaxLength(int n) = 0;
 
     // Called before the field handles the key itself.
-    std::function<void(int touche)> OnKeyDown;
+    Evenement<int> OnKeyDown;
 };
 
 // One row of a tree's contents, in pre-order: its level (0 for a root) and its text.
@@ -122,10 +142,10 @@ public:
     // A mouse button went down on the tree, with the index of the node under the mouse (-1 for
     // none), before the click selects anything: a handler sees the selection the pupil clicked on.
     // A double click reports a second press.
-    std::function<void(int index)> OnClick;
+    Evenement<int> OnClick;
     // Called before the tree moves its selection by the key; a handler that selects a node itself
     // makes that the whole movement of the key.
-    std::function<void(int touche)> OnKeyDown;
+    Evenement<int> OnKeyDown;
 };
 
 // A page control: pages with one tab each.
@@ -138,10 +158,10 @@ public:
     virtual void setTabVisible(Controle* page, bool visible) = 0;
 
     // The pupil chose another tab; setting ActivePage does not call it.
-    std::function<void()> OnChange;
+    Evenement<> OnChange;
     // Owner-drawn tabs: paints the tab of the page of this index (counting every page, hidden tabs
     // included) within its rectangle on the tab row's canvas.
-    std::function<void(Canevas& canevas, int index, const TRect& rect, bool active)> OnDrawTab;
+    Evenement<Canevas&, int, const TRect&, bool> OnDrawTab;
 };
 
 class Minuteur {
@@ -154,7 +174,7 @@ public:
     // Restarts the count of a running timer.
     virtual void setInterval(int millisecondes) = 0;
 
-    std::function<void()> OnTimer;
+    Evenement<> OnTimer;
 };
 
 // Plays one sound file. A missing file or a machine without sound plays nothing and never blocks.

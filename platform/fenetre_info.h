@@ -4,9 +4,8 @@
 // focus, asks for it to be closed; the request is queued, so it reaches the program after the
 // window's own handler has returned, and a request from a window already freed is dropped.
 
-#include <functional>
-
 #include "platform/canevas.h"
+#include "platform/evenement.h"
 #include "platform/types.h"
 
 class FenetreInfo {
@@ -29,7 +28,7 @@ public:
     virtual void Repaint() = 0;
 
     // Paints the client area; the canvas starts filled with Color.
-    std::function<void(Canevas& canevas)> OnPaint;
+    Evenement<Canevas&> OnPaint;
     // The queued close request.
-    std::function<void()> OnFermer;
+    Evenement<> OnFermer;
 };

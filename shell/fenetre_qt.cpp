@@ -148,10 +148,11 @@ FenetreQt::FenetreQt(const std::string& cheminExecutable) : w_(std::make_unique<
     c.QuitterActif = &illustrations_.QuitterActif;
     c.QuitterNonActif = &illustrations_.QuitterNonActif;
     c.ImageCalculatrice = &illustrations_.ImageCalculatrice;
+    c.BoutonsQuitter = {w.BoutonQuitterSommaire, w.BoutonQuitterCours, w.BoutonQuitterExo, w.boutonQuitterImagiciel,
+                        w.BoutonQuitterIndex};
 
     fenetre_ = std::make_unique<TfenetrePrincipale>(c, *donneesCommunes);
     fenetre_->fermer = [this] { close(); };
-    lierBoutons();
 
     for (QWidget* parent : {static_cast<QWidget*>(w.PageMenu), static_cast<QWidget*>(w.PageCours),
                             static_cast<QWidget*>(w.PageExercice), static_cast<QWidget*>(w.PageImagiciel),
@@ -393,39 +394,6 @@ void FenetreQt::construirePageIndex(TcomposantsFenetre& c)
     c.ArbreAlphabetique = w.ArbreAlphabetique;
 }
 
-void FenetreQt::lierBoutons()
-{
-    Composants& w = *w_;
-    TfenetrePrincipale& f = *fenetre_;
-    const auto lier = [&f](BoutonQt* b, auto action) {
-        QObject::connect(b, &QPushButton::clicked, b, [gardee = f.garder(action)] { gardee(); });
-    };
-    lier(w.BoutonValider, [&f] { f.BoutonValiderClick(); });
-    lier(w.BoutonReessayer, [&f] { f.BoutonReessayerClick(); });
-    lier(w.BoutonAide, [&f] { f.BoutonAideClick(); });
-    lier(w.BoutonSolution, [&f] { f.BoutonSolutionClick(); });
-    lier(w.BoutonSuite, [&f] { f.BoutonSuiteClick(); });
-    lier(w.BoutonSommaire, [&f] { f.BoutonSommaireClick(); });
-    lier(w.BoutonCoursSuivant, [&f] { f.BoutonCoursSuivantClick(); });
-    lier(w.BoutonCoursPrecedent, [&f] { f.BoutonCoursPrecedentClick(); });
-    lier(w.BoutonRetour, [&f] { f.BoutonRetourClick(); });
-    lier(w.BoutonPourSexercer, [&f] { f.BoutonPourSexercerClick(); });
-    lier(w.BoutonRevoirCours, [&f] { f.BoutonRevoirCoursClick(); });
-    lier(w.BoutonAvancer, [&f] { f.BoutonAvancerClick(); });
-    lier(w.BoutonReculer, [&f] { f.BoutonReculerClick(); });
-    for (BoutonQt* quitter : {w.BoutonQuitterSommaire, w.BoutonQuitterCours, w.BoutonQuitterExo,
-                              w.boutonQuitterImagiciel, w.BoutonQuitterIndex})
-        lier(quitter, [&f] { f.BoutonQuitterPageControleClick(); });
-    // The score summary opens as the button goes down, so that the same press can close it.
-    QObject::connect(w.BoutonBilan, &QPushButton::pressed, w.BoutonBilan,
-                     f.garder([&f] { f.BoutonBilanMouseDown(); }));
-    const auto entrerMenu = f.garder([this, &f] {
-        if (w_->PageControle->currentWidget() == w_->PageMenu) f.PageMenuEnter();
-    });
-    QObject::connect(w.PageControle, &QTabWidget::currentChanged, w.PageControle,
-                     [entrerMenu](int) { entrerMenu(); });
-}
-
 void FenetreQt::disposer()
 {
     Composants& w = *w_;
@@ -538,23 +506,25 @@ void FenetreQt::showEvent(QShowEvent* evenement)
     QWidget::showEvent(evenement);
     if (montree_) return;
     montree_ = true;
-    fenetre_->FormShow();
+    OnShow();
 }
 
 void FenetreQt::resizeEvent(QResizeEvent* evenement)
 {
     QWidget::resizeEvent(evenement);
     if (!fenetre_) return;
-    fenetre_->FormResize();
+    OnResize();
     disposer();
 }
 
 void FenetreQt::closeEvent(QCloseEvent* evenement)
 {
-    if (!fenetre_->FormCloseQuery()) {
+    bool peutFermer = true;
+    OnCloseQuery(peutFermer);
+    if (!peutFermer) {
         evenement->ignore();
         return;
     }
-    fenetre_->FormClose();
+    OnClose();
     evenement->accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The main window on Qt widgets: it builds the components at their places, hands them to the
-// program's window (TfenetrePrincipale) and binds the events the platform's interfaces do not
-// carry: button clicks, showing, resizing and closing.
+// The main window on Qt widgets: it builds the components at their places and hands them to the
+// program's window (TfenetrePrincipale), which binds their events; its own showing, resizing and
+// closing reach the program as the events of the window's interface.
 
 #include <QWidget>
 #include <memory>
@@ -19,7 +19,7 @@ class ChampEditionQt;
 class ClasseurPagesQt;
 class ZoneDessinQt;
 
-class FenetreQt final : public ControleQt<Controle, QWidget> {
+class FenetreQt final : public ControleQt<Fenetre, QWidget> {
 public:
     // The path of the running program, in the system's own bytes.
     explicit FenetreQt(const std::string& cheminExecutable);
@@ -42,7 +42,6 @@ private:
     void construirePageExercice(TcomposantsFenetre& c);
     void construirePageImagiciel(TcomposantsFenetre& c);
     void construirePageIndex(TcomposantsFenetre& c);
-    void lierBoutons();
     // Lays out the components that fill their parent or one of its sides, as the parent's size
     // changes; the others keep the places the program gives them.
     void disposer();

@@ -16,6 +16,16 @@ void focaliser(const Controle* controle)
     focus = controle;
 }
 
+const Garde& gardeOuverte()
+{
+    static const Garde garde = [] {
+        Garde g;
+        g.ouvrir();
+        return g;
+    }();
+    return garde;
+}
+
 void ZoneDessinEnregistree::peindre()
 {
     canevas_.effacer();

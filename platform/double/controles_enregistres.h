@@ -77,6 +77,12 @@ private:
 };
 
 using ControleEnregistre = EtatControle<Controle>;
+// A test presses them by calling their events.
+using BoutonEnregistre = EtatControle<Bouton>;
+using FenetreEnregistree = EtatControle<Fenetre>;
+
+// For the components a test drives without a window: a guard always open.
+const Garde& gardeOuverte();
 
 class ZoneDessinEnregistree final : public EtatControle<ZoneDessin> {
 public:

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 
 namespace {
 
@@ -47,7 +46,7 @@ int traiterFermeturesEnAttente()
         fermeturesEnAttente.pop_front();
         ++n;
         // The handler may free the window, and the handler with it: it runs from a copy.
-        const std::function<void()> fermer = fenetre->OnFermer;
+        const Evenement<> fermer = fenetre->OnFermer;
         if (fermer) fermer();
     }
     return n;

@@ -9,6 +9,8 @@ BoutonQt::BoutonQt(QWidget* parent) : ControleQt(parent)
 {
     // Outside a dialog Qt leaves Return to the parent: the button takes it itself.
     setAutoDefault(true);
+    QObject::connect(this, &QPushButton::pressed, this, [this] { OnMouseDown(); });
+    QObject::connect(this, &QPushButton::clicked, this, [this] { OnClick(); });
 }
 
 void BoutonQt::keyPressEvent(QKeyEvent* evenement)

@@ -57,7 +57,7 @@ void WidgetInfoQt::demanderFermeture()
         [this] {
             if (!proprietaire_ || !proprietaire_->OnFermer) return;
             // The handler may free the owner, and the handler with it: it runs from a copy.
-            const std::function<void()> fermer = proprietaire_->OnFermer;
+            const Evenement<> fermer = proprietaire_->OnFermer;
             fermer();
         },
         Qt::QueuedConnection);

@@ -24,6 +24,8 @@ protected:
     {
         *donneesCommunes = TdonneesCommunes{};
         initialiserDonneesCommunes(d);
+        // The information window hears its events as under an open main window.
+        d.gardeFenetre.ouvrir();
         installerPlateforme(&systeme);
         dossierProgramme = "/cours/";
         for (ControleEnregistre* page : {&pageMenu, &pageCours, &pageImagiciel, &pageExercice})

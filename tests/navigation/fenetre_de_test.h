@@ -60,11 +60,13 @@ struct FenetreDeTest {
                                    &c.SepareEnonceSolution};
         int i = 8;
         for (Controle** e : etiquettes) *e = &autres[i++];
-        Controle** boutons[] = {&c.BoutonCoursSuivant, &c.BoutonCoursPrecedent, &c.BoutonPourSexercer,
+        Bouton** boutons[] = {&c.BoutonCoursSuivant, &c.BoutonCoursPrecedent, &c.BoutonPourSexercer,
                                 &c.BoutonRetour, &c.BoutonRevoirCours, &c.BoutonReculer, &c.BoutonValider,
                                 &c.BoutonAvancer, &c.BoutonSolution, &c.BoutonAide, &c.BoutonReessayer,
                                 &c.BoutonSommaire, &c.BoutonSuite, &c.BoutonBilan};
-        for (Controle** b : boutons) *b = &autres[i++];
+        i = 0;
+        for (Bouton** b : boutons) *b = &lesBoutons[i++];
+        for (Bouton*& bouton : c.BoutonsQuitter) bouton = &lesBoutons[i++];
         c.Timer = &Timer;
         c.TimerAnimationAccueil = &TimerAnimationAccueil;
         c.MediaPlayerErreur = &son;
@@ -94,10 +96,13 @@ struct FenetreDeTest {
 
     PlateformeEnregistree systeme;
     TdonneesCommunes d;
-    ControleEnregistre fenetre, BoiteAccueil;
+    FenetreEnregistree fenetre;
+    ControleEnregistre BoiteAccueil;
     ClasseurPagesEnregistre PageControle;
     ControleEnregistre PageMenu, PageCours, PageExercice, PageImagiciel, PageVocabulaire;
-    ControleEnregistre autres[44];
+    ControleEnregistre autres[30];
+    // The fourteen buttons of the components' record, then the five Quit buttons.
+    BoutonEnregistre lesBoutons[19];
     ZoneDessinEnregistree ZoneFigureAccueil, zoneFigureEnonce, zoneTexteEnonce, ZoneTexteCours, zones[5];
     ArbreEnregistre ArbreChoixCours, ArbreChoixExercice, ArbreChoixImagiciel, ArbreParTheme, ArbreAlphabetique;
     ChampEditionEnregistre Edit1, Edit2, Edit3;

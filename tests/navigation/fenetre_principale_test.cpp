@@ -9,6 +9,7 @@
 #include "engine/figure/objets_par_nom.h"
 #include "exercise/horloge.h"
 #include "navigation/info.h"
+#include "platform/double/fenetre_info_enregistree.h"
 #include "tests/navigation/fenetre_de_test.h"
 
 namespace {
@@ -206,6 +207,36 @@ TEST(FenetrePrincipale, fermerLaFenetreFermeDAbordLaFenetreDInformation)
     EXPECT_TRUE(t.fermee);
 }
 
+// Closed with a page and a note on screen: neither the window's own events nor the note's reach
+// the program any more.
+TEST(FenetrePrincipale, fermeeNiLaFenetreNiSaNoteNEntendentPlusRien)
+{
+    FenetreDeTest t;
+    t.ZoneFigureAccueil.appuyer(BoutonSouris::gauche, 400, 500);
+    afficherInfo(t.d, 2001);
+    ASSERT_TRUE(infoAffichee);
+    auto& note = static_cast<FenetreInfoEnregistree&>(*InfoObj->fenetre);
+    t.fenetre.OnClose();
+
+    note.peindre();
+    EXPECT_TRUE(note.canevas().appels(GenreAppel::TextOut).empty());
+    note.cliquer();
+    traiterFermeturesEnAttente();
+    EXPECT_TRUE(infoAffichee) << "the note's close request";
+
+    t.fenetre.setBounds(0, 0, 1000, 800);
+    t.fenetre.OnShow();
+    t.fenetre.OnResize();
+    EXPECT_EQ(t.fenetre.Width(), 1000);
+    EXPECT_EQ(t.PageControle.Left(), 0);
+    bool peutFermer = true;
+    t.fenetre.OnCloseQuery(peutFermer);
+    EXPECT_TRUE(peutFermer);
+    EXPECT_TRUE(t.PageControle.Visible());
+    EXPECT_TRUE(infoAffichee);
+    fermerInfo();
+}
+
 TEST(FenetrePrincipale, laFenetreQuiSeFermeNEntendPlusRien)
 {
     FenetreDeTest t;
@@ -245,6 +276,12 @@ TEST(FenetrePrincipale, laFenetreQuiSeFermeNEntendPlusRien)
              t.Timer.setEnabled(true);
              t.Timer.declencher();
              t.TimerAnimationAccueil.declencher();
+         }},
+        {"buttons", [&] {
+             for (BoutonEnregistre& bouton : t.lesBoutons) {
+                 bouton.OnMouseDown();
+                 bouton.OnClick();
+             }
          }},
     };
     for (const auto& [nom, envoyer] : evenements) {

@@ -1,9 +1,11 @@
 // A seeded monkey on the real program, on an X server: a random stream of mouse and key events
 // aimed at the tabs, the trees, the buttons, the figures and the texts, with short routes into
-// exercise 249, a construction, a course page and a vocabulary entry. After every event the
-// window must answer a ping; every batch, the program's journal must hold no sanitizer report.
-// A crash, a report, a hang, a lost window or a message box that does not close stops the run
-// with the seed and the last events.
+// exercise 249, a construction, a course page and a vocabulary entry, which find their rows from
+// the trees' contents and the arrows on screen. After every event the window must answer a ping;
+// every batch, the program's journal must hold no sanitizer report. A crash, a report, a hang, a
+// lost window or a message box that does not close stops the run with the seed and the last
+// events; so does a run whose routes to exercise 249 never reach its first question nor the box
+// asking to leave the exercise under way.
 //   singe PROGRAMME [--graines A-B] [--evenements N] [--duree SECONDES] [--attente SECONDES]
 //         [--journal FICHIER]
 // Each seed starts the program and sends it N events; its Quit button on the welcome screen
@@ -17,19 +19,23 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
 
 #include "clavier.h"
+#include "navigation/arbres.h"
 #include "programme_observe.h"
 
 namespace {
@@ -61,23 +67,105 @@ constexpr Zone zones[] = {
 constexpr std::size_t indiceFigure = 8;
 static_assert(std::string_view(zones[indiceFigure].nom) == "figure");
 
-struct Pas {
+struct Point {
     int x, y;
-    bool rangee;  // moved down by the route's row, 14 pixels each
-};
-struct Route {
-    const char* nom;
-    int rangees;
-    std::vector<Pas> pas;
 };
 
-// From any page (the welcome screen's Enter first): the tab, then the trees.
+// A tree of the window: the tab of its page, the column through its roots' arrows and the band of
+// its rows, in the window's coordinates. The arrows of the roots of a tree of the same page whose
+// roots stay folded give the height of a row.
+struct ArbreVu {
+    std::span<const TLigneArbre> (*lignes)();
+    Point onglet;
+    int xFleche, haut, bas;
+    int xEchelle;
+};
+
+// Each level of a tree stands this far right of its parent's, as the view indents it.
+constexpr int retrait = 20;
+// The leaf's text, right of its arrow.
+constexpr int decalageTexte = 100;
+
+// An exercise's number is its node's index in the exercise tree.
+constexpr int numeroExercice249 = 249;
+
+constexpr ArbreVu arbreExercices = {lignesArbreChoixExercice, {75, 20}, 405, 90, 598, 405};
+constexpr ArbreVu arbreImagiciels = {lignesArbreChoixImagiciel, {75, 20}, 12, 430, 598, 405};
+constexpr ArbreVu arbreCours = {lignesArbreChoixCours, {75, 20}, 12, 90, 420, 405};
+constexpr ArbreVu arbreAlphabetique = {lignesArbreAlphabetique, {675, 20}, 405, 90, 598, 12};
+
+int clarte(unsigned long p) { return static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)); }
+
+// The dark of a tree's arrows, on white as on the blue of a selected row.
+bool fleche(unsigned long p) { return clarte(p) < 370; }
+
+bool estFeuille(std::span<const TLigneArbre> lignes, int noeud)
+{
+    const auto i = static_cast<std::size_t>(noeud) + 1;
+    return i >= lignes.size() || lignes[i].niveau <= lignes[i - 1].niveau;
+}
+
+// The ancestors of a node, from its root down.
+std::vector<int> ancetres(std::span<const TLigneArbre> lignes, int noeud)
+{
+    std::vector<int> chemin;
+    for (int n = noeud, niveau = lignes[static_cast<std::size_t>(noeud)].niveau; n >= 0; --n)
+        if (lignes[static_cast<std::size_t>(n)].niveau < niveau) {
+            chemin.insert(chemin.begin(), n);
+            niveau = lignes[static_cast<std::size_t>(n)].niveau;
+        }
+    return chemin;
+}
+
+bool visible(std::span<const TLigneArbre> lignes, const std::vector<bool>& deplies, int noeud)
+{
+    return std::ranges::all_of(ancetres(lignes, noeud), [&](int n) { return deplies[static_cast<std::size_t>(n)]; });
+}
+
+// The row a node takes in the tree not scrolled, where the nodes flagged are unfolded.
+int rangee(std::span<const TLigneArbre> lignes, const std::vector<bool>& deplies, int noeud)
+{
+    int n = 0;
+    // The level below which rows are hidden by a folded node; none at first.
+    int cache = INT_MAX;
+    for (int i = 0; i < noeud; ++i) {
+        const int niveau = lignes[static_cast<std::size_t>(i)].niveau;
+        if (niveau > cache) continue;
+        cache = deplies[static_cast<std::size_t>(i)] ? INT_MAX : niveau;
+        ++n;
+    }
+    return n;
+}
+
+// The leaves below the first node of this text.
+std::vector<int> feuillesSous(std::span<const TLigneArbre> lignes, std::string_view texte)
+{
+    const auto noeud = std::ranges::find(lignes, texte, &TLigneArbre::texte);
+    std::vector<int> feuilles;
+    for (auto l = noeud == lignes.end() ? noeud : noeud + 1; l != lignes.end() && l->niveau > noeud->niveau; ++l)
+        if (const int n = static_cast<int>(l - lignes.begin()); estFeuille(lignes, n)) feuilles.push_back(n);
+    return feuilles;
+}
+
+// From any page (the welcome screen's Enter first): the tab, the arrows that open the way down the
+// tree to one of the route's leaves, the leaf twice (selected, then opened), then the clicks after.
+struct Route {
+    const char* nom;
+    const ArbreVu* arbre;
+    std::vector<int> (*feuilles)(std::span<const TLigneArbre>);
+    std::vector<Point> ensuite;
+    // The route ends on exercise 249's first question: the monkey looks whether it got there.
+    bool versExercice249 = false;
+};
+
 const Route routes[] = {
-    {"exercice 249", 0, {{75, 20, false}, {406, 195, false}, {426, 209, false}, {500, 237, false}, {500, 237, false}}},
-    {"construction", 3, {{75, 20, false}, {33, 510, false}, {120, 538, true}, {120, 538, true}, {726, 256, false},
-                         {726, 256, false}, {726, 256, false}}},
-    {"page de cours", 4, {{75, 20, false}, {150, 125, true}, {150, 125, true}, {389, 216, false}}},
-    {"vocabulaire", 34, {{675, 20, false}, {480, 111, true}, {480, 111, true}}},
+    {"exercice 249", &arbreExercices, [](std::span<const TLigneArbre>) { return std::vector<int>{numeroExercice249}; },
+     {}, true},
+    {"construction", &arbreImagiciels, [](std::span<const TLigneArbre> l) { return feuillesSous(l, "Constructions"); },
+     {{726, 256}, {726, 256}, {726, 256}}},
+    {"page de cours", &arbreCours, [](std::span<const TLigneArbre> l) { return feuillesSous(l, l[0].texte); },
+     {{389, 216}}},
+    {"vocabulaire", &arbreAlphabetique, [](std::span<const TLigneArbre> l) { return feuillesSous(l, l[0].texte); }, {}},
 };
 
 struct Page {
@@ -118,13 +206,14 @@ struct Fermeture {};
 
 struct Bilan {
     int evenements = 0, demarrages = 0, boites = 0;
-    std::map<std::string, int> routes, pages;
+    std::map<std::string, int> routes, fins, pages;
     void ajouter(const Bilan& b)
     {
         evenements += b.evenements;
         demarrages += b.demarrages;
         boites += b.boites;
         for (const auto& [nom, n] : b.routes) routes[nom] += n;
+        for (const auto& [nom, n] : b.fins) fins[nom] += n;
         for (const auto& [nom, n] : b.pages) pages[nom] += n;
     }
 };
@@ -133,14 +222,12 @@ std::ostream& operator<<(std::ostream& sortie, const Bilan& b)
 {
     sortie << b.evenements << " événements, " << b.demarrages << " démarrages, " << b.boites << " boîtes ; routes :";
     for (const auto& [nom, n] : b.routes) sortie << ' ' << nom << " ×" << n;
+    sortie << " ; fins de route :";
+    for (const auto& [nom, n] : b.fins) sortie << ' ' << nom << " ×" << n << ',';
     sortie << " ; pages vues :";
     for (const auto& [nom, n] : b.pages) sortie << ' ' << nom << " ×" << n;
     return sortie;
 }
-
-struct Point {
-    int x, y;
-};
 
 std::string texte(Point p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
 
@@ -198,6 +285,7 @@ private:
         programme_ = std::make_unique<ProgrammeObserve>(ecran_, options_.programme, options_.journal);
         ++bilan_.demarrages;
         appuiQuitter_ = {};
+        pas_ = 0;
         noter("démarrage du programme");
         if (auto raison = programme_->demarrer(options_.attente)) throw Panne{*raison};
     }
@@ -392,13 +480,140 @@ private:
         apres();
     }
 
+    // The centres of the dark marks of a column of the window between two heights: the arrows of a
+    // tree's rows.
+    std::vector<int> marques(int x, int haut, int bas)
+    {
+        std::vector<int> centres;
+        const Cadre f = programme_->fenetre();
+        XImage* image = XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x, f.y + haut, 1,
+                                  static_cast<unsigned>(bas - haut), AllPlanes, ZPixmap);
+        if (!image) return centres;
+        int debut = -1;
+        for (int y = 0; y <= bas - haut; ++y) {
+            const unsigned long p = y < bas - haut ? XGetPixel(image, 0, y) : 0xFFFFFF;
+            const bool sombre = fleche(p);
+            if (sombre && debut < 0) debut = y;
+            if (!sombre && debut >= 0) {
+                centres.push_back(haut + (debut + y - 1) / 2);
+                debut = -1;
+            }
+        }
+        XDestroyImage(image);
+        return centres;
+    }
+
+    // Where the tree's first row stands and how tall a row is, read from the arrows on screen. The
+    // height is kept: the tree of the scale may have no two folded roots in view the next time.
+    std::optional<std::pair<int, int>> rangees(const ArbreVu& a)
+    {
+        const std::vector<int> premieres = marques(a.xFleche, a.haut, a.bas);
+        const std::vector<int> echelle = marques(a.xEchelle, 90, 598);
+        for (std::size_t i = 1; i < echelle.size(); ++i)
+            if (const int d = echelle[i] - echelle[i - 1]; pas_ == 0 || d < pas_) pas_ = d;
+        if (premieres.empty() || pas_ < 8) return std::nullopt;
+        return std::pair{premieres.front(), pas_};
+    }
+
+    // The arrow of the row centred at this height points down: just above its middle it is twice
+    // as wide as the arrow of a folded node, pointing right. Its dark stands out from the row's
+    // background, white or the blue of a selected row, read right of it.
+    bool flecheDepliee(int x, int y)
+    {
+        const Cadre f = programme_->fenetre();
+        XImage* image =
+            XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x - 4, f.y + y - 1, 15, 1, AllPlanes, ZPixmap);
+        if (!image) return false;
+        const int fond = clarte(XGetPixel(image, 14, 0));
+        int largeur = 0;
+        for (int i = 0; i < 11; ++i) largeur += clarte(XGetPixel(image, i, 0)) < fond - 150;
+        XDestroyImage(image);
+        return largeur >= 5;
+    }
+
+    // Which nodes in view are unfolded, read from their arrows from the top down.
+    std::vector<bool> lireDeplies(const ArbreVu& a, std::span<const TLigneArbre> lignes, int premiere, int pas)
+    {
+        std::vector<bool> deplies(lignes.size());
+        for (int i = 0, rang = 0, cache = INT_MAX; i < static_cast<int>(lignes.size()); ++i) {
+            const int niveau = lignes[static_cast<std::size_t>(i)].niveau;
+            if (niveau > cache) continue;
+            const int y = premiere + pas * rang++;
+            if (y > a.bas) break;
+            deplies[static_cast<std::size_t>(i)] =
+                !estFeuille(lignes, i) && flecheDepliee(a.xFleche + retrait * niveau, y);
+            cache = deplies[static_cast<std::size_t>(i)] ? INT_MAX : niveau;
+        }
+        return deplies;
+    }
+
     void suivre(const Route& r)
     {
         noter(std::string("route vers ") + r.nom);
         ++bilan_.routes[r.nom];
         if (pageAffichee() == "accueil") cliquer({360, 480});
-        const int rangee = tirer(r.rangees + 1);
-        for (const Pas& p : r.pas) cliquer({p.x, p.y + (p.rangee ? 14 * rangee : 0)});
+        cliquer(r.arbre->onglet);
+        // The tree back to its top, as the wheel may have left it anywhere.
+        const Point milieu = {r.arbre->xFleche + decalageTexte, (r.arbre->haut + r.arbre->bas) / 2};
+        noter("molette haut " + texte(milieu) + " jusqu'en haut de l'arbre");
+        bouger(milieu);
+        for (int n = 0; n < 100; ++n) bouton(4, true), bouton(4, false);
+        apres();
+        const auto mesure = rangees(*r.arbre);
+        if (!mesure) return noterFin(r, "arbre illisible");
+        const auto [premiere, pas] = *mesure;
+        const std::span<const TLigneArbre> lignes = r.arbre->lignes();
+        std::vector<bool> deplies = lireDeplies(*r.arbre, lignes, premiere, pas);
+        const auto x = [&](int noeud) {
+            return r.arbre->xFleche + retrait * lignes[static_cast<std::size_t>(noeud)].niveau;
+        };
+        const auto y = [&](int noeud) { return premiere + pas * rangee(lignes, deplies, noeud); };
+        const auto cliquerFleche = [&](int noeud) {
+            cliquer({x(noeud), y(noeud)});
+            deplies[static_cast<std::size_t>(noeud)].flip();
+        };
+
+        // A leaf in view once its way is open, when the route has one.
+        std::vector<int> feuilles = r.feuilles(lignes), enVue;
+        for (int f : feuilles) {
+            std::vector<bool> ouverts = deplies;
+            for (int n : ancetres(lignes, f)) ouverts[static_cast<std::size_t>(n)] = true;
+            if (premiere + pas * rangee(lignes, ouverts, f) + pas / 2 <= r.arbre->bas) enVue.push_back(f);
+        }
+        if (!enVue.empty()) feuilles = enVue;
+        const int feuille = feuilles[static_cast<std::size_t>(tirer(static_cast<int>(feuilles.size())))];
+        const std::vector<int> chemin = ancetres(lignes, feuille);
+        for (int n : chemin)
+            if (!deplies[static_cast<std::size_t>(n)]) cliquerFleche(n);
+        // Out of view: the nodes unfolded above it are folded, from the lowest up.
+        for (int n = feuille - 1; n >= 0 && y(feuille) + pas / 2 > r.arbre->bas; --n)
+            if (deplies[static_cast<std::size_t>(n)] && visible(lignes, deplies, n) &&
+                std::ranges::find(chemin, n) == chemin.end())
+                cliquerFleche(n);
+        if (y(feuille) + pas / 2 > r.arbre->bas) return noterFin(r, "feuille hors de vue");
+        for (int fois = 0; fois < 2; ++fois) cliquer({x(feuille) + decalageTexte, y(feuille)});
+        for (const Point& p : r.ensuite) cliquer(p);
+        if (r.versExercice249) noterFin(r, finExercice249());
+    }
+
+    // The first question shows its three white choice cells, unless a message box asks first
+    // whether to leave the exercise under way.
+    std::string finExercice249()
+    {
+        for (int essai = 0; essai < 20; ++essai) {
+            if (programme_->boite()) return "boîte d'abandon";
+            if (pageAffichee() == "exercice" && pixel({256, 238}) == 0xFFFFFF && pixel({256, 283}) == 0xFFFFFF &&
+                pixel({256, 328}) == 0xFFFFFF)
+                return "première question";
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return "ailleurs";
+    }
+
+    void noterFin(const Route& r, const std::string& fin)
+    {
+        noter(std::string("route vers ") + r.nom + " : " + fin);
+        ++bilan_.fins[std::string(r.nom) + " : " + fin];
     }
 
     // A message box (the abandon confirmation): Enter, Escape, a key or a click in it.
@@ -437,6 +652,8 @@ private:
     Bilan bilan_;
     Horloge::time_point appuiQuitter_{};
     int boitesDeSuite_ = 0;
+    // The height of a tree's row, once read.
+    int pas_ = 0;
 };
 
 bool lireOptions(int argc, char** argv, Options& o)
@@ -493,8 +710,15 @@ int main(int argc, char** argv)
         if (!singe.jouer()) return 1;
         total.ajouter(singe.bilan());
     }
-    std::cout << "singe : graines " << options.premiere << " à " << graine - 1 << ", " << total << ", rien trouvé"
-              << std::endl;
+    std::cout << "singe : graines " << options.premiere << " à " << graine - 1 << ", " << total << std::endl;
+    // A route that never reaches its exercise no longer sends the monkey where it means to go.
+    const int arrivees =
+        total.fins["exercice 249 : première question"] + total.fins["exercice 249 : boîte d'abandon"];
+    if (total.routes["exercice 249"] >= 5 && arrivees == 0) {
+        std::cerr << "singe : ÉCHEC, la route vers l'exercice 249 n'y mène jamais\n";
+        return 1;
+    }
+    std::cout << "singe : rien trouvé" << std::endl;
     XCloseDisplay(ecran);
     return 0;
 }

@@ -19,7 +19,7 @@ TEST(ArbreEnregistre, unClicMontreLaSelectionDAvantPuisSelectionne)
     ArbreEnregistre arbre;
     arbre.remplir(lignesDeMenu());
     std::vector<std::pair<int, int>> vus;  // (node clicked, node selected when clicked)
-    arbre.OnClick = [&](int index) { vus.emplace_back(index, arbre.Selected()); };
+    arbre.OnClick.lier(gardeOuverte(), [&](int index) { vus.emplace_back(index, arbre.Selected()); });
     arbre.cliquer(2);
     arbre.cliquer(2);
     arbre.cliquer(-1);
@@ -61,7 +61,7 @@ TEST(ClasseurPagesEnregistre, seulLaPageActiveSeVoitEtLeProgrammeNAppellePasOnCh
     classeur.ajouterPage(cours);
     classeur.ajouterPage(exercice);
     int changements = 0;
-    classeur.OnChange = [&] { ++changements; };
+    classeur.OnChange.lier(gardeOuverte(), [&] { ++changements; });
 
     EXPECT_EQ(classeur.ActivePage(), &menu);
     classeur.setActivePage(&exercice);

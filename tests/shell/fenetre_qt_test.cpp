@@ -131,6 +131,11 @@ TEST(FenetreQt, quitterDepuisLAccueilTermineLeProgrammeSansErreur)
     // The buttons of the closed window no longer reach its pages.
     for (QPushButton* bouton : f.fenetre.findChildren<QPushButton*>()) bouton->click();
     EXPECT_FALSE(f.pages->isVisibleTo(&f.fenetre));
+    // Nor do its own events: shown larger, it keeps its pages where they stood.
+    f.fenetre.resize(1000, 800);
+    f.fenetre.show();
+    EXPECT_EQ(f.pages->pos(), QPoint(0, 0));
+    EXPECT_TRUE(f.fenetre.close());
 }
 
 TEST(FenetreQt, entreeAppuieSurLeBoutonQuiALeFocusEtQuiLeMontre)

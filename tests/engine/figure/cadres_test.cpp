@@ -66,7 +66,7 @@ class Cadres : public SurfaceDeTest {
 protected:
     Cadres()
     {
-        zone.OnPaint = [this] { dessinerFigure(f()); };
+        zone.OnPaint.lier(gardeOuverte(), [this] { dessinerFigure(f()); });
     }
 
     // A block at pixel (80, 90), 80 pixels wide and 36 high, titled "cours", leading to the code.

@@ -23,7 +23,7 @@ class PeintureOutils : public SurfaceDeTest {
 protected:
     PeintureOutils()
     {
-        zone.OnPaint = [this] { dessinerFigure(f()); };
+        zone.OnPaint.lier(gardeOuverte(), [this] { dessinerFigure(f()); });
     }
 
     CanevasEnregistre& k() { return zone.canevas(); }
@@ -119,9 +119,9 @@ protected:
     PeintureGlissement()
     {
         k().calquesPermis = true;
-        zone.OnMouseDown = [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 1); };
-        zone.OnMouseUp = [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 2); };
-        zone.OnMouseMove = [this](int x, int y) { gererSouris(f(), x, y, 3); };
+        zone.OnMouseDown.lier(gardeOuverte(), [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 1); });
+        zone.OnMouseUp.lier(gardeOuverte(), [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 2); });
+        zone.OnMouseMove.lier(gardeOuverte(), [this](int x, int y) { gererSouris(f(), x, y, 3); });
     }
 };
 

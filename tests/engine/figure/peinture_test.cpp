@@ -58,7 +58,7 @@ class Peinture : public SurfaceDeTest {
 protected:
     Peinture()
     {
-        zone.OnPaint = [this] { dessinerFigure(f()); };
+        zone.OnPaint.lier(gardeOuverte(), [this] { dessinerFigure(f()); });
     }
 
     CanevasEnregistre& k() { return zone.canevas(); }

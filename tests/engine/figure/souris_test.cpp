@@ -22,10 +22,10 @@ class Souris : public SurfaceDeTest {
 protected:
     Souris()
     {
-        zone.OnMouseDown = [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 1); };
-        zone.OnMouseUp = [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 2); };
-        zone.OnMouseMove = [this](int x, int y) { gererSouris(f(), x, y, 3); };
-        zone.OnPaint = [this] { dessinerFigure(f()); };
+        zone.OnMouseDown.lier(gardeOuverte(), [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 1); });
+        zone.OnMouseUp.lier(gardeOuverte(), [this](BoutonSouris, int x, int y) { gererSouris(f(), x, y, 2); });
+        zone.OnMouseMove.lier(gardeOuverte(), [this](int x, int y) { gererSouris(f(), x, y, 3); });
+        zone.OnPaint.lier(gardeOuverte(), [this] { dessinerFigure(f()); });
     }
 
     // Pixels of a world point.

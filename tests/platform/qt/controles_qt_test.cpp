@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/double/controles_enregistres.h"
 #include "platform/qt/arbre_qt.h"
 #include "platform/qt/bouton_qt.h"
 #include "platform/qt/champ_edition_qt.h"
@@ -126,7 +127,7 @@ TEST(ChampEditionQt, lesTouchesDuProgrammeArriventAvantLaSaisie)
 {
     ChampEditionQt champ;
     std::vector<int> touches;
-    champ.OnKeyDown = [&](int t) { touches.push_back(t); };
+    champ.OnKeyDown.lier(gardeOuverte(), [&](int t) { touches.push_back(t); });
     QTest::keyClick(&champ, Qt::Key_Return);
     QTest::keyClick(&champ, Qt::Key_Enter);
     QTest::keyClick(&champ, Qt::Key_Down);
@@ -194,7 +195,7 @@ TEST(ArbreQt, unClicMontreLaSelectionDAvant)
     arbre.Expand(0, true);
     arbre.show();
     std::vector<std::pair<int, int>> vus;  // (node clicked, node selected when clicked)
-    arbre.OnClick = [&](int index) { vus.emplace_back(index, arbre.Selected()); };
+    arbre.OnClick.lier(gardeOuverte(), [&](int index) { vus.emplace_back(index, arbre.Selected()); });
     const QPoint lire = arbre.visualItemRect(arbre.element(2)).center();
     QTest::mouseClick(arbre.viewport(), Qt::LeftButton, {}, lire);
     QTest::mouseClick(arbre.viewport(), Qt::LeftButton, {}, lire);
@@ -218,11 +219,11 @@ TEST(ArbreQt, laToucheBasDuProgrammeRemplaceCelleDeLArbre)
     arbre.remplir(lignesDeMenu());
     arbre.show();
     bool suivantEnPreordre = true;
-    arbre.OnKeyDown = [&](int touche) {
+    arbre.OnKeyDown.lier(gardeOuverte(), [&](int touche) {
         if (suivantEnPreordre && touche == VK_DOWN && arbre.Selected() >= 0 &&
             arbre.Selected() < arbre.Count() - 1)
             arbre.Select(arbre.Selected() + 1);
-    };
+    });
     arbre.Select(0);
     QTest::keyClick(&arbre, Qt::Key_Down);
     EXPECT_EQ(arbre.Selected(), 1) << "into the collapsed chapter, one step";
@@ -237,7 +238,7 @@ TEST(ArbreQt, uneEntreeTenueNArriveQuUneFois)
     ArbreQt arbre;
     arbre.remplir(lignesDeMenu());
     std::vector<int> touches;
-    arbre.OnKeyDown = [&](int touche) { touches.push_back(touche); };
+    arbre.OnKeyDown.lier(gardeOuverte(), [&](int touche) { touches.push_back(touche); });
     tenirTouche(Qt::Key_Return, 4, Qt::NoModifier, &arbre);
     tenirTouche(Qt::Key_Down, 1, Qt::NoModifier, &arbre);
     EXPECT_EQ(touches, (std::vector<int>{VK_RETURN, VK_DOWN, VK_DOWN}));
@@ -251,7 +252,7 @@ TEST(ZoneDessinQt, peintParOnPaintSurSonCanevas)
     TColor brosseAuDebut = 0;
     TColor styloAuDebut = 0;
     int peintures = 0;
-    zone.OnPaint = [&] {
+    zone.OnPaint.lier(gardeOuverte(), [&] {
         Canevas& c = zone.canvas();
         brosseAuDebut = c.Brush.Color;
         styloAuDebut = c.Pen.Color;
@@ -260,7 +261,7 @@ TEST(ZoneDessinQt, peintParOnPaintSurSonCanevas)
         c.Pen.Color = 0x00FF00;
         c.Font.Size = 30;
         ++peintures;
-    };
+    });
     const QImage image = zone.grab().toImage();
     EXPECT_EQ(peintures, 1);
     EXPECT_EQ(pixel(image, 10, 10), 0x0000FF);
@@ -288,13 +289,13 @@ TEST(ZoneDessinQt, laSourisArriveEnPixelsDeLaZone)
     auto noter = [&](const char* quoi, int x, int y) {
         vus.push_back(std::string(quoi) + " " + std::to_string(x) + "," + std::to_string(y));
     };
-    zone->OnMouseDown = [&](BoutonSouris b, int x, int y) {
+    zone->OnMouseDown.lier(gardeOuverte(), [&](BoutonSouris b, int x, int y) {
         noter(b == BoutonSouris::gauche ? "bas-gauche" : "bas-autre", x, y);
-    };
-    zone->OnMouseMove = [&](int x, int y) { noter("deplace", x, y); };
-    zone->OnMouseUp = [&](BoutonSouris b, int x, int y) {
+    });
+    zone->OnMouseMove.lier(gardeOuverte(), [&](int x, int y) { noter("deplace", x, y); });
+    zone->OnMouseUp.lier(gardeOuverte(), [&](BoutonSouris b, int x, int y) {
         noter(b == BoutonSouris::droit ? "haut-droit" : "haut-autre", x, y);
-    };
+    });
     QTest::mouseMove(zone, QPoint(3, 4));
     QTest::mousePress(zone, Qt::LeftButton, {}, QPoint(12, 7));
     QTest::mouseRelease(zone, Qt::RightButton, {}, QPoint(0, 99));
@@ -331,7 +332,7 @@ TEST(ClasseurPagesQt, pagesOngletsEtChangementParLeSeulEleve)
     classeur.ajouterPage(cours, "Cours");
     classeur.ajouterPage(exercice, "Exercices");
     int changements = 0;
-    classeur.OnChange = [&] { ++changements; };
+    classeur.OnChange.lier(gardeOuverte(), [&] { ++changements; });
     classeur.show();
 
     classeur.setActivePage(exercice);
@@ -361,10 +362,10 @@ TEST(ClasseurPagesQt, lesOngletsDessinesPortentLIndexDeLeurPage)
         classeur.ajouterPage(pages.back(), titre);
     }
     const TColor couleurs[] = {0x0000FF, 0x8CB92F, 0xB36600};
-    classeur.OnDrawTab = [&](Canevas& c, int index, const TRect& r, bool) {
+    classeur.OnDrawTab.lier(gardeOuverte(), [&](Canevas& c, int index, const TRect& r, bool) {
         c.Brush.Color = couleurs[index];
         c.FillRect(r);
-    };
+    });
     classeur.fixerTailleOnglets(100, 40);
     classeur.setTabVisible(pages[1], false);
     QTabBar* onglets = classeur.tabBar();
@@ -380,7 +381,7 @@ TEST(MinuteurQt, unIntervalleNulNeDeclenchePas)
 {
     MinuteurQt minuteur;
     int tics = 0;
-    minuteur.OnTimer = [&] { ++tics; };
+    minuteur.OnTimer.lier(gardeOuverte(), [&] { ++tics; });
     minuteur.setInterval(0);
     EXPECT_TRUE(minuteur.Enabled());
     QTest::qWait(50);

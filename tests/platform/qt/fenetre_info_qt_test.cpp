@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "platform/double/controles_enregistres.h"
 #include "platform/qt/couleur_qt.h"
 #include "tests/platform/qt/pixels.h"
 
@@ -17,11 +18,11 @@ TEST(FenetreInfoQt, PeintureTailleEtPlace)
     fenetre.setClientSize(240, 90);
     fenetre.setPosition(30, 40);
     fenetre.setColor(0xE0FFE0);
-    fenetre.OnPaint = [](Canevas& k) {
+    fenetre.OnPaint.lier(gardeOuverte(), [](Canevas& k) {
         k.Brush.Color = 0x0000FF;
         k.Pen.Style = psClear;
         k.Rectangle(10, 10, 50, 30);
-    };
+    });
     EXPECT_FALSE(fenetre.Visible());
     fenetre.Show();
     EXPECT_TRUE(fenetre.Visible());
@@ -44,10 +45,10 @@ TEST(FenetreInfoQt, FermetureDifferee)
     int fermetures = 0;
     auto fenetre = std::make_unique<FenetreInfoQt>();
     fenetre->setClientSize(100, 50);
-    fenetre->OnFermer = [&] {
+    fenetre->OnFermer.lier(gardeOuverte(), [&] {
         ++fermetures;
         fenetre.reset();
-    };
+    });
     fenetre->Show();
     QTest::mouseClick(&fenetre->widget(), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(fermetures, 0);
@@ -57,10 +58,10 @@ TEST(FenetreInfoQt, FermetureDifferee)
 
     // Closed by the system: the same request.
     fenetre = std::make_unique<FenetreInfoQt>();
-    fenetre->OnFermer = [&] {
+    fenetre->OnFermer.lier(gardeOuverte(), [&] {
         ++fermetures;
         fenetre.reset();
-    };
+    });
     fenetre->Show();
     fenetre->widget().close();
     QApplication::processEvents();
@@ -68,7 +69,7 @@ TEST(FenetreInfoQt, FermetureDifferee)
     EXPECT_EQ(fenetre, nullptr);
 
     auto autre = std::make_unique<FenetreInfoQt>();
-    autre->OnFermer = [&] { ++fermetures; };
+    autre->OnFermer.lier(gardeOuverte(), [&] { ++fermetures; });
     autre->Show();
     QTest::mouseClick(&autre->widget(), Qt::LeftButton, {}, QPoint(10, 10));
     autre.reset();

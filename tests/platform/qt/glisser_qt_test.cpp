@@ -21,6 +21,7 @@
 #include "engine/figure/objets_par_nom.h"
 #include "engine/figure/peinture.h"
 #include "engine/figure/souris.h"
+#include "platform/double/controles_enregistres.h"
 #include "platform/qt/canevas_qt.h"
 #include "platform/qt/couleur_qt.h"
 #include "platform/qt/zone_dessin_qt.h"
@@ -52,10 +53,10 @@ protected:
         zone.resize(320, 290);
         zone.setColor(0xFFFFFF);
         creerFigure(&zone, 0, 0, surface);
-        zone.OnPaint = [this] { dessinerFigure(*surface); };
-        zone.OnMouseDown = [this](BoutonSouris, int x, int y) { gererSouris(*surface, x, y, 1); };
-        zone.OnMouseUp = [this](BoutonSouris, int x, int y) { gererSouris(*surface, x, y, 2); };
-        zone.OnMouseMove = [this](int x, int y) { gererSouris(*surface, x, y, 3); };
+        zone.OnPaint.lier(gardeOuverte(), [this] { dessinerFigure(*surface); });
+        zone.OnMouseDown.lier(gardeOuverte(), [this](BoutonSouris, int x, int y) { gererSouris(*surface, x, y, 1); });
+        zone.OnMouseUp.lier(gardeOuverte(), [this](BoutonSouris, int x, int y) { gererSouris(*surface, x, y, 2); });
+        zone.OnMouseMove.lier(gardeOuverte(), [this](int x, int y) { gererSouris(*surface, x, y, 3); });
         zone.show();
     }
 
