@@ -174,12 +174,12 @@ std::string nomAffiche(const Tobjet& o)
     return o.point && !o.point->etiquette.empty() ? o.point->etiquette : o.nom;
 }
 
-// The protractor's graduations, a full circle, within the part of the box the picture shows; but
-// a protractor whose reference line lies along an edge, a few pixels in, is cut there whole: the
-// page shows a half protractor.
-void verifierRapporteurs(const TfigureLecon& figure, int rang, const TRect& permis)
+// The protractor's graduations, a full circle, within the box; but a protractor whose reference
+// line lies along an edge, a few pixels in, is cut there whole: the page shows a half protractor.
+void verifierRapporteurs(const TfigureLecon& figure, int rang)
 {
     const Tfigure& f = *figure.surface;
+    const int droite = f.largeur, bas = f.hauteur;
     for (int t = 1; t <= std::min(f.nbOutils, nbOutilsMax); ++t) {
         const Toutil& o = f.outils[static_cast<std::size_t>(t)];
         if (!estRapporteur(o) || !outilVisible(o)) continue;
@@ -193,10 +193,10 @@ void verifierRapporteurs(const TfigureLecon& figure, int rang, const TRect& perm
             int depassement;
             bool surLeBord;
         } cotes[] = {
-            {permis.left - (x - rayon), vertical && x - permis.left <= jeuDemiRapporteur},
-            {permis.top - (y - rayon), horizontal && y - permis.top <= jeuDemiRapporteur},
-            {x + rayon + 1 - permis.right, vertical && permis.right - 1 - x <= jeuDemiRapporteur},
-            {y + rayon + 1 - permis.bottom, horizontal && permis.bottom - 1 - y <= jeuDemiRapporteur},
+            {rayon - x, vertical && x <= jeuDemiRapporteur},
+            {rayon - y, horizontal && y <= jeuDemiRapporteur},
+            {x + rayon + 1 - droite, vertical && droite - 1 - x <= jeuDemiRapporteur},
+            {y + rayon + 1 - bas, horizontal && bas - 1 - y <= jeuDemiRapporteur},
         };
         for (const auto& cote : cotes)
             if (cote.depassement > 0 && !cote.surLeBord)
@@ -207,7 +207,7 @@ void verifierRapporteurs(const TfigureLecon& figure, int rang, const TRect& perm
 }
 
 // Nothing with an end runs out of the box: the layout keeps the box within the picture.
-void verifierBouts(TfigureLecon& figure, int rang, const TRect& permis)
+void verifierBouts(TfigureLecon& figure, int rang)
 {
     constexpr int marge = margeVerifieeFigure;
     Tfigure& f = *figure.surface;
@@ -215,7 +215,7 @@ void verifierBouts(TfigureLecon& figure, int rang, const TRect& permis)
     for (int y = 0; y < bouts.hauteur(); ++y)
         for (int x = 0; x < bouts.largeur(); ++x) {
             const int u = x - marge, v = y - marge;
-            const bool dedans = u >= permis.left && u < permis.right && v >= permis.top && v < permis.bottom;
+            const bool dedans = u >= 0 && u < f.largeur && v >= 0 && v < f.hauteur;
             if (dedans || !bouts.encre(x, y)) continue;
             const int ligne = ligneDe(figure.lignes, objetDeLEncre(f, vueBouts, u, v));
             throw ErreurLecon(ligne > 0 ? ligne : figure.ligne,
@@ -307,10 +307,8 @@ int ligneDeLEncre(TpageLecon& page, int x, int y)
 
 void verifierFigure(TfigureLecon& figure, int rang)
 {
-    const Tfigure& f = *figure.surface;
-    const TRect permis{0, 0, f.largeur, f.hauteur};
-    verifierRapporteurs(figure, rang, permis);
-    verifierBouts(figure, rang, permis);
+    verifierRapporteurs(figure, rang);
+    verifierBouts(figure, rang);
     verifierLettres(figure);
 }
 

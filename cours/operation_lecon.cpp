@@ -78,8 +78,7 @@ void composerOperation(Tcomposition& c, const TinstructionLecon& instruction)
     const double x = nombreDe(instruction, mots[1], abscissePage);
     Tfigure& f = surface(c);
     const std::vector<std::string> termes(mots.begin() + 2, mots.end());
-    if (!genre->poser(f, instruction, termes, colonne(c, x), ligne(c, c.plume)))
-        throw ErreurLecon(instruction.ligne, "la page a trop d'objets");
+    exigerObjet(instruction, genre->poser(f, instruction, termes, colonne(c, x), ligne(c, c.plume)));
     CanevasEtendue etendue(c.mesure);
     dessinerObjet(f, etendue, f.nbObjets);
     const std::optional<TRect>& place = etendue.etendue();
