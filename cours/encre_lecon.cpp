@@ -9,6 +9,7 @@
 
 #include "cours/etendue_dessin.h"
 #include "cours/figures_lecon.h"
+#include "cours/regle_encre.h"
 #include "engine/base/geometrie.h"
 #include "engine/figure/creation_textes.h"
 #include "engine/figure/outil.h"
@@ -18,8 +19,6 @@
 namespace {
 
 constexpr int seuilEncre = 235;
-// A letter keeps this many white pixels between its ink and any stroke, or a border.
-constexpr int blancAutourDesLettres = 2;
 // A protractor's graduations reach this far beyond its radius, all around its centre.
 constexpr double debordGraduations = 1.5;
 // A protractor whose centre stands this near an edge, its reference line along it, shows its half.
@@ -44,15 +43,6 @@ public:
     {
         return x >= 0 && y >= 0 && x < largeur_ && y < hauteur_ && encre_[indice(x, y)];
     }
-    // The first ink within d pixels across or down from (x, y).
-    std::optional<TPoint> encreProche(int x, int y, int d) const
-    {
-        for (int v = y - d; v <= y + d; ++v)
-            for (int u = x - d; u <= x + d; ++u)
-                if (encre(u, v)) return TPoint{u, v};
-        return std::nullopt;
-    }
-
 private:
     std::size_t indice(int x, int y) const { return static_cast<std::size_t>(y) * largeur_ + x; }
 
@@ -60,33 +50,19 @@ private:
     std::vector<bool> encre_;
 };
 
-// What one check paints of a surface: the objects it shows, whether points keep their square
-// marker, closed shapes their fill, and whether the instruments are out.
+// What one check paints of a surface: the objects it shows, and whether the instruments are out.
 struct TvueObjets {
     bool (*montre)(const Tobjet& o);
-    bool marques;
-    bool remplissages;
     bool outils;
 };
 
-bool estLigne(const Tobjet& o) { return o.classe == affDroite || o.classe == affDemiDroite; }
 bool estPoint(const Tobjet& o) { return o.classe == affPoint; }
-// Lines in the light colours of fills, such as the squares of a grid, are the paper's: letters
-// stand over them.
-bool estClair(TColor c) { return (c & 0xFF) >= 0xC0 && (c >> 8 & 0xFF) >= 0xC0 && (c >> 16 & 0xFF) >= 0xC0; }
-bool estTrait(const Tobjet& o) { return !estPoint(o) && !estClair(o.couleur); }
-bool estTexte(const Tobjet& o) { return o.classe == affTexte; }
-bool estCadre(const Tobjet& o) { return o.classe == affCadre; }
-bool aUnBout(const Tobjet& o) { return !estLigne(o); }
+bool aUnBout(const Tobjet& o) { return o.classe != affDroite && o.classe != affDemiDroite; }
 bool toutObjet(const Tobjet&) { return true; }
 
-constexpr TvueObjets vueEntiere{toutObjet, true, true, true};
+constexpr TvueObjets vueEntiere{toutObjet, true};
 // A protractor's body is checked by its circle, for its reference line runs across the box.
-constexpr TvueObjets vueBouts{aUnBout, true, true, false};
-constexpr TvueObjets vueLettres{estPoint, false, true, false};
-constexpr TvueObjets vueTraits{estTrait, true, false, true};
-constexpr TvueObjets vueTextes{estTexte, true, true, false};
-constexpr TvueObjets vueCadres{estCadre, true, true, false};
+constexpr TvueObjets vueBouts{aUnBout, false};
 
 // A surface shown as a check sees it, put back as it was at the end of the scope.
 class TvueSurface {
@@ -95,35 +71,23 @@ public:
     {
         for (int i = 1; i <= f.nbObjets; ++i) {
             Tobjet& o = *f.objets[i];
-            etats_.push_back({o.visible, o.epaisseur, o.remplissage});
+            visibles_.push_back(o.visible);
             o.visible = o.visible && vue.montre(o);
-            if (!vue.marques && estPoint(o)) o.epaisseur = 0;
-            if (!vue.remplissages) o.remplissage = 0;
         }
         if (!vue.outils) f.nbOutils = 0;
     }
     ~TvueSurface()
     {
-        for (int i = 1; i <= f_.nbObjets; ++i) {
-            Tobjet& o = *f_.objets[i];
-            const Tetat& e = etats_[static_cast<std::size_t>(i - 1)];
-            o.visible = e.visible;
-            o.epaisseur = e.epaisseur;
-            o.remplissage = e.remplissage;
-        }
+        for (int i = 1; i <= f_.nbObjets; ++i) f_.objets[i]->visible = visibles_[static_cast<std::size_t>(i - 1)];
         f_.nbOutils = nbOutils_;
     }
     TvueSurface(const TvueSurface&) = delete;
     TvueSurface& operator=(const TvueSurface&) = delete;
 
 private:
-    struct Tetat {
-        bool visible;
-        int epaisseur, remplissage;
-    };
     Tfigure& f_;
     int nbOutils_;
-    std::vector<Tetat> etats_;
+    std::vector<bool> visibles_;
 };
 
 // The surface on white, unclipped, with `marge` pixels of room on each side.
@@ -224,65 +188,102 @@ void verifierBouts(TfigureLecon& figure, int rang)
         }
 }
 
-// A point's square marker and the box its label covers, in pixels of the figure.
-struct Tmarque {
-    int objet;
-    TRect carre, etiquette;
-};
-
-bool contient(const TRect& r, int x, int y) { return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom; }
-
-std::vector<Tmarque> marquesDesPoints(Tfigure& f)
+// The window's line under a link frame, painted by the engine as the window does, on a strip
+// around it whose corner stands at coinDeLigneDeLien in the picture.
+std::unique_ptr<Tfigure> surfaceDeLigneDeLien(const TcadreLienLecon& cadre)
 {
-    std::vector<Tmarque> marques;
-    for (int i = 1; i <= f.nbObjets; ++i) {
-        const Tobjet& o = *f.objets[i];
-        if (!estPoint(o) || !o.visible || o.indefini || o.epaisseur <= 0) continue;
-        const int x = versPixelX(f, o.point->x), y = versPixelY(f, o.point->y), h = o.epaisseur / 2;
-        marques.push_back({i, {x + 1 - h, y + 1 - h, x + 1 + h, y + 1 + h}, {1, 1, 0, 0}});
-    }
+    std::unique_ptr<Tfigure> surface;
+    creerFigure(nullptr, cadre.largeur + 10, 10, surface);
+    surface->fondPeint = false;
+    creerZoneLien(*surface, 5, 5, cadre.largeur, 1);
+    return surface;
+}
+
+TPoint coinDeLigneDeLien(const TpageLecon& page, const TcadreLienLecon& cadre)
+{
+    return {cadre.x - 5 - page.gauche, cadre.y - 5 - page.haut};
+}
+
+bool porteDuTexte(const Tobjet& o) { return o.classe == affTexte || o.classe == affOperation; }
+
+// The texts of the page by their source line.
+std::vector<int> textesDeLaPage(const TpageLecon& page)
+{
+    const Tfigure& f = *page.surface;
+    std::vector<int> textes(static_cast<std::size_t>(f.nbObjets), 0);
+    for (int i = 1; i <= f.nbObjets; ++i)
+        if (porteDuTexte(*f.objets[i])) textes[static_cast<std::size_t>(i - 1)] = ligneDe(page.lignes, i);
+    return textes;
+}
+
+// The source line of the posed operation the figure's box lies on; 0 for none.
+int operationEcrite(TpageLecon& page, const TfigureLecon& figure)
+{
+    Tfigure& f = *page.surface;
     QImage brouillon(1, 1, QImage::Format_RGB32);
     QPainter peintre(&brouillon);
     CanevasQt mesure(peintre);
-    const TvueSurface vue(f, vueLettres);
-    for (Tmarque& marque : marques) {
+    const TRect boite{figure.x, figure.y, figure.x + figure.surface->largeur, figure.y + figure.surface->hauteur};
+    for (int i = 1; i <= f.nbObjets; ++i) {
+        if (f.objets[i]->classe != affOperation) continue;
         CanevasEtendue etendue(mesure);
-        dessinerObjet(f, etendue, marque.objet);
-        if (etendue.etendue()) marque.etiquette = *etendue.etendue();
+        dessinerObjet(f, etendue, i);
+        const std::optional<TRect>& e = etendue.etendue();
+        if (e && e->left < boite.right && boite.left < e->right && e->top < boite.bottom && boite.top < e->bottom)
+            return ligneDe(page.lignes, i);
     }
-    return marques;
+    return 0;
 }
 
-// Names and labels clear of the strokes, and of the markers of other points.
-void verifierLettres(TfigureLecon& figure)
-{
-    Tfigure& f = *figure.surface;
-    const std::vector<Tmarque> marques = marquesDesPoints(f);
-    const Tmasque lettres = peindre(f, vueLettres, f.largeur, f.hauteur, 0);
-    const Tmasque traits = peindre(f, vueTraits, f.largeur, f.hauteur, 0);
-    constexpr int d = blancAutourDesLettres;
-    for (int y = 0; y < lettres.hauteur(); ++y)
-        for (int x = 0; x < lettres.largeur(); ++x) {
-            if (!lettres.encre(x, y)) continue;
-            std::string quoi;
-            if (const std::optional<TPoint> q = traits.encreProche(x, y, d)) {
-                const int ligne = ligneDe(figure.lignes, objetDeLEncre(f, vueTraits, q->x, q->y));
-                quoi = ligne > 0 ? "le trait de la ligne " + std::to_string(ligne) : "un instrument";
-            }
-            for (const Tmarque& m : marques)
-                if (quoi.empty() && !contient(m.etiquette, x, y) &&
-                    contient({m.carre.left - d, m.carre.top - d, m.carre.right + d, m.carre.bottom + d}, x, y))
-                    quoi = "le point " + nomAffiche(*f.objets[m.objet]) + " de la ligne " +
-                           std::to_string(ligneDe(figure.lignes, m.objet));
-            if (quoi.empty()) continue;
-            const int lettre = objetDeLEncre(f, vueLettres, x, y);
-            const int ligne = ligneDe(figure.lignes, lettre);
-            throw ErreurLecon(ligne > 0 ? ligne : figure.ligne,
-                              "\"" + (lettre > 0 ? nomAffiche(*f.objets[lettre]) : std::string("?")) +
-                                  "\" touche " + quoi + " en " + enPixel(figure.x + x, figure.y + y) +
-                                  " de l'image : il faut " + std::to_string(d) + " pixels de blanc entre eux");
+// The authors of a page's ink told by their source line and what they show.
+class TauteursLecon {
+public:
+    // The layers are the page, its figures, then the lines of its link frames from `liens` on.
+    TauteursLecon(const TpageLecon& page, std::size_t liens) : page_(page), liens_(static_cast<int>(liens)) {}
+
+    int ligne(TauteurEncre a) const
+    {
+        if (a.couche >= liens_) return page_.cadresLiens[static_cast<std::size_t>(a.couche - liens_)].ligne;
+        if (a.couche == 0) return ligneDe(page_.lignes, a.objet);
+        const TfigureLecon& figure = page_.figures[static_cast<std::size_t>(a.couche - 1)];
+        return a.objet > 0 ? ligneDe(figure.lignes, a.objet) : figure.ligne;
+    }
+
+    // A text at fault: a line of the page, a name, a label, a posed operation.
+    std::string texte(TauteurEncre a) const
+    {
+        const Tobjet& o = objet(a);
+        if (const Ttexte* t = std::get_if<Ttexte>(&o.donnees)) return "le texte \"" + t->texte + "\"";
+        if (o.classe == affOperation) return "l'opération";
+        return "\"" + nomAffiche(o) + "\"";
+    }
+
+    // The other ink, with its line.
+    std::string autre(TauteurEncre a) const
+    {
+        if (a.couche >= liens_) {
+            const TcadreLienLecon& cadre = page_.cadresLiens[static_cast<std::size_t>(a.couche - liens_)];
+            return "la ligne du cadre de lien " + enPixel(cadre.x, cadre.y) + " de la fenêtre";
         }
-}
+        if (a.objet == 0) return "un instrument";
+        const Tobjet& o = objet(a);
+        const std::string deLaLigne = " de la ligne " + std::to_string(ligne(a));
+        if (o.classe == affCadre) return "un bord de case ou de cadre" + deLaLigne;
+        if (o.classe == affPoint) return (o.epaisseur > 0 ? "le point " + nomAffiche(o) : texte(a)) + deLaLigne;
+        if (porteDuTexte(o)) return texte(a) + deLaLigne;
+        return "le trait" + deLaLigne;
+    }
+
+private:
+    const Tobjet& objet(TauteurEncre a) const
+    {
+        const Tfigure& f = a.couche == 0 ? *page_.surface : *page_.figures[static_cast<std::size_t>(a.couche - 1)].surface;
+        return *f.objets[a.objet];
+    }
+
+    const TpageLecon& page_;
+    int liens_;
+};
 
 }  // namespace
 
@@ -309,35 +310,14 @@ void verifierFigure(TfigureLecon& figure, int rang)
 {
     verifierRapporteurs(figure, rang);
     verifierBouts(figure, rang);
-    verifierLettres(figure);
-}
-
-void verifierBordsDesCases(TpageLecon& page)
-{
-    Tfigure& f = *page.surface;
-    const Tmasque textes = peindre(f, vueTextes, page.largeur, page.hauteur, 0);
-    const Tmasque bords = peindre(f, vueCadres, page.largeur, page.hauteur, 0);
-    for (int y = 0; y < textes.hauteur(); ++y)
-        for (int x = 0; x < textes.largeur(); ++x) {
-            if (!textes.encre(x, y) || !bords.encreProche(x, y, blancAutourDesLettres)) continue;
-            const int objet = objetDeLEncre(f, vueTextes, x, y);
-            const Ttexte* texte = objet > 0 ? std::get_if<Ttexte>(&f.objets[objet]->donnees) : nullptr;
-            throw ErreurLecon(ligneDe(page.lignes, objet),
-                              "le texte \"" + (texte ? texte->texte : std::string("?")) +
-                                  "\" touche un bord de case ou de cadre en " + enPixel(x, y) + " de l'image");
-        }
 }
 
 void verifierLignesDesLiens(TpageLecon& page, const QImage& image)
 {
     const Tmasque dessin(image);
     for (const TcadreLienLecon& cadre : page.cadresLiens) {
-        // The window's line, painted by the engine as the window does, on a strip around it.
-        std::unique_ptr<Tfigure> surface;
-        creerFigure(nullptr, cadre.largeur + 10, 10, surface);
-        surface->fondPeint = false;
-        creerZoneLien(*surface, 5, 5, cadre.largeur, 1);
-        QImage bande(cadre.largeur + 10, 10, QImage::Format_RGB32);
+        const std::unique_ptr<Tfigure> surface = surfaceDeLigneDeLien(cadre);
+        QImage bande(surface->largeur, surface->hauteur, QImage::Format_RGB32);
         bande.fill(Qt::white);
         {
             QPainter peintre(&bande);
@@ -345,10 +325,10 @@ void verifierLignesDesLiens(TpageLecon& page, const QImage& image)
             dessinerFigure(*surface, canevas);
         }
         const Tmasque ligneDuCadre(bande);
-        const int gauche = cadre.x - 5 - page.gauche, haut = cadre.y - 5 - page.haut;
+        const TPoint coin = coinDeLigneDeLien(page, cadre);
         for (int v = 0; v < ligneDuCadre.hauteur(); ++v)
             for (int u = 0; u < ligneDuCadre.largeur(); ++u) {
-                const int x = gauche + u, y = haut + v;
+                const int x = coin.x + u, y = coin.y + v;
                 if (!ligneDuCadre.encre(u, v) || !dessin.encre(x, y)) continue;
                 const int ligne = ligneDeLEncre(page, x, y);
                 throw ErreurLecon(ligne > 0 ? ligne : cadre.ligne,
@@ -356,5 +336,41 @@ void verifierLignesDesLiens(TpageLecon& page, const QImage& image)
                                       " de la fenêtre passerait sur le dessin en " + enPixel(x, y) +
                                       " de l'image");
             }
+    }
+}
+
+void verifierEncre(TpageLecon& page)
+{
+    // The page, its figures over it, then the lines the window draws under its link frames, each
+    // the underline of its phrase. The pieces of a line of the source are one text; so are a posed
+    // operation and the figure that writes on it.
+    std::vector<TcoucheEncre> couches{{page.surface.get(), 0, 0, std::nullopt, textesDeLaPage(page)}};
+    for (TfigureLecon& figure : page.figures) {
+        const int operation = operationEcrite(page, figure);
+        couches.push_back({figure.surface.get(), figure.x, figure.y, std::nullopt,
+                           std::vector<int>(static_cast<std::size_t>(figure.surface->nbObjets), operation)});
+    }
+    std::vector<std::unique_ptr<Tfigure>> lignesDesLiens;
+    for (const TcadreLienLecon& cadre : page.cadresLiens) {
+        lignesDesLiens.push_back(surfaceDeLigneDeLien(cadre));
+        const TPoint coin = coinDeLigneDeLien(page, cadre);
+        couches.push_back({lignesDesLiens.back().get(), coin.x, coin.y, TauteurEncre{0, cadre.phrase}, {}});
+    }
+    const std::optional<TfauteEncre> faute = chercherFauteEncre(couches, page.largeur, page.hauteur);
+    if (!faute) return;
+    const TauteursLecon auteurs{page, couches.size() - page.cadresLiens.size()};
+    const std::string ou = " en " + enPixel(faute->x, faute->y) + " de l'image";
+    switch (faute->genre) {
+    case TgenreFauteEncre::contact:
+        throw ErreurLecon(auteurs.ligne(faute->fautif),
+                          auteurs.texte(faute->fautif) + " touche " + auteurs.autre(faute->autre) + ou +
+                              " : il faut " + std::to_string(blancAutourDesTextes) +
+                              " pixels de blanc entre eux");
+    case TgenreFauteEncre::cache:
+        throw ErreurLecon(auteurs.ligne(faute->autre),
+                          "le remplissage cache " + auteurs.autre(faute->fautif) + ou +
+                              " : il se dessine avant ce qu'il contient");
+    case TgenreFauteEncre::invisible:
+        throw ErreurLecon(auteurs.ligne(faute->fautif), "ce qui est dessiné ne laisse aucune encre dans sa boîte");
     }
 }

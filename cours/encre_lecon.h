@@ -14,12 +14,12 @@ bool estEncre(QRgb p);
 int ligneDeLEncre(TpageLecon& page, int x, int y);
 
 // Everything of the figure that has an end is whole in its box (lines run to the edges of the box
-// and are cut there on purpose), and its names and
-// labels keep clear of every stroke but their own point's mark.
+// and are cut there on purpose).
 void verifierFigure(TfigureLecon& figure, int rang);
 
-// The texts of the page keep clear of the borders of tables' cells and of frames.
-void verifierBordsDesCases(TpageLecon& page);
+// The ink rule on the whole page, its figures and the window's lines under its link frames: every
+// text clear of all ink not its own, no fill over what it holds, nothing drawn without ink.
+void verifierEncre(TpageLecon& page);
 
 // The picture leaves blank the lines that the window draws under its link frames.
 void verifierLignesDesLiens(TpageLecon& page, const QImage& image);

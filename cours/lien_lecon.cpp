@@ -112,6 +112,7 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
         const double debut = debutPhrase(c, instruction, cadres[k], x, avant, phrase, morceaux[2 * k + 2]);
         ecrire(c, instruction, avant, x, haut);
         ecrire(c, instruction, phrase, debut, haut);
+        c.page.cadresLiens[c.page.cadresLiens.size() - cadres.size() + k].phrase = c.page.surface->nbObjets;
         x = debut + largeurTexte(c, phrase);
     }
     ecrire(c, instruction, morceaux.back(), x, haut);

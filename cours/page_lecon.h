@@ -37,10 +37,12 @@ struct TfigureLecon {
 };
 
 // A link frame of the window over the page, in pixels of the paint box, and the source line that
-// gives it: the window draws its blue line under it, where the picture must be blank.
+// gives it: the window draws its blue line under it, where the picture must be blank but for the
+// phrase it underlines, a text object of the page.
 struct TcadreLienLecon {
     int x, y, largeur;
     int ligne;
+    int phrase = 0;
 };
 
 struct TpageLecon {

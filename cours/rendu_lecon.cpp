@@ -81,9 +81,9 @@ QImage peindreLecon(TpageLecon& page)
     verifierTextes(page);
     for (std::size_t k = 0; k < page.figures.size(); ++k)
         verifierFigure(page.figures[k], static_cast<int>(k + 1));
-    verifierBordsDesCases(page);
     for (const TRect& espace : page.espacesLibres) verifierEspaceLibre(page, image, espace);
     verifierLignesDesLiens(page, image);
+    verifierEncre(page);
     return image;
 }
 

@@ -369,9 +369,10 @@ TEST(PageDuCours, unePageSeTrouveParSonImageAvecLeTitreDeSaFeuilleEtSonDecalage)
     for (const char* image : {"01S5", "12S6", "14S1", "01S", ""}) EXPECT_FALSE(pageDuCours(image)) << image;
 }
 
-// What the teacher found by eye on the painted pages: a letter touched by a stroke, a drawing cut
-// by its box or by the picture, a text on a table's border, ink on a link frame's line.
-TEST_F(Composition, uneLettreToucheeUnDessinCoupeOuUneLigneDeLienCouverteArretentLaConstruction)
+// What the teacher found by eye on the painted pages: a letter touched by a stroke, another text
+// or a link frame's line, a drawing cut by its box or by the picture, a line under a fill, a
+// drawing left without ink.
+TEST_F(Composition, uneLettreToucheeUnDessinCoupeCacheOuSansEncreArretentLaConstruction)
 {
     const std::string figure = "titre\nfigure 100 300 150\npoint A 1 1\npoint B 8 1\n";
     const struct {
@@ -390,18 +391,29 @@ TEST_F(Composition, uneLettreToucheeUnDessinCoupeOuUneLigneDeLienCouverteArreten
          "2: le rapporteur de la figure 1 sort de sa boîte de 46 pixels"},
         // A line just below a table, its capitals on the table's bottom border.
         {"titre\naller 100\ntableau 90 100\n| a |\nfin\naller 124\nUne ligne\n",
-         "7: le texte \"Une ligne\" touche un bord de case ou de cadre en ("},
+         "7: le texte \"Une ligne\" touche un bord de case ou de cadre de la ligne 4 en ("},
         // The title's rule is where the window draws the frame's line.
         {"titre\nlien 300 45 75 : {numérateur}\n", "1: la ligne du cadre de lien (300, 45) de la fenêtre passerait sur le dessin"},
+        {"titre\nlien 300 100 75 : {numérateur}\naller 99\nUne ligne dessous, large et longue de plusieurs mots\n",
+         "4: le texte \"Une ligne dessous, large et longue de plusieurs mots\" touche la ligne du cadre de lien (300, 100)"},
+        {figure + "étiquette 4 2 M\nétiquette 4.1 2 N\nfin\n", "5: \"M\" touche \"N\" de la ligne 6"},
+        {figure + "point C 4 2\npoint D 4 2\nfin\n", "6: \"D\" touche le point C de la ligne 5"},
+        {"titre\naller 100\nUne ligne\n$M9Monte\n", "3: le texte \"Une ligne\" touche le texte \"$M9Monte\" de la ligne 4"},
+        {figure + "point C 2 2.5 invisible\npoint D 7 2.5 invisible\npoint G 4.5 4 invisible\npoint E 1 3 invisible\n"
+                  "point H 8 3 invisible\ndroite E H\npolygone p C D G plein vert\nfin\n",
+         "11: le remplissage cache le trait de la ligne 10"},
+        {figure + "point C 40 1 invisible\npoint D 41 1 invisible\nsegment C D\nfin\n",
+         "7: ce qui est dessiné ne laisse aucune encre dans sa boîte"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
     // Lines are cut at the box on purpose, letters stand on the light lines of a grid, a protractor
-    // whose reference line lies on the bottom edge shows its half, and a square rises in a row made
-    // for it.
+    // whose reference line lies on the bottom edge shows its half, a square rises in a row made
+    // for it, and punctuation follows a phrase over its frame's line.
     for (const std::string& source :
          {figure + "point C 12 1 sans-nom invisible\ndroite A C\nfin\n",
           figure + "segment A B bleu-clair\nétiquette 4 1.25 M\nfin\n",
           std::string("titre\nfigure 100 360 200\npoint O 6 0.1 sans-nom\npoint X 9 0.1 sans-nom\nrapporteur O X 2\nfin\n"),
-          std::string("titre\ntableau 90 100\n| 15 cm² |\nfin\n")})
+          std::string("titre\ntableau 90 100\n| 15 cm² |\nfin\n"),
+          "titre\nlien 300 100 " + std::to_string(largeur("$knumérateur") + 10) + " : {numérateur}, de la fraction\n"})
         EXPECT_EQ(erreur(source), "") << source;
 }
