@@ -14,8 +14,6 @@ namespace {
 
 // Room left around the rectangle a drawing's calls cover, for pens and slanted letters.
 constexpr int margeEtendue = 8;
-// A fill hides what lies this far inside its edges; a line along an edge stays seen.
-constexpr int interieurRemplissage = 2;
 
 bool estPoint(const Tobjet& o) { return o.classe == affPoint; }
 bool estRemplissage(const Tobjet& o)
@@ -24,6 +22,7 @@ bool estRemplissage(const Tobjet& o)
 }
 // Lines in the light colours of fills, such as the squares of a grid, are the paper's.
 bool estClair(TColor c) { return (c & 0xFF) >= 0xC0 && (c >> 8 & 0xFF) >= 0xC0 && (c >> 16 & 0xFF) >= 0xC0; }
+bool estClair(QRgb p) { return qRed(p) >= 0xC0 && qGreen(p) >= 0xC0 && qBlue(p) >= 0xC0; }
 bool porteDuTexte(const Tobjet& o) { return estPoint(o) || o.classe == affTexte || o.classe == affOperation; }
 
 // What an object shows when all goes well: nothing for a point without marker or label, an
@@ -176,12 +175,6 @@ private:
         return memeTexte(texte, a) || (souligne && memeTexte(texte, *souligne));
     }
 
-    // A fill over ink of its own colour, such as a tab on its frame's line, loses nothing.
-    bool memeCouleur(TauteurEncre a, TauteurEncre b, int x, int y) const
-    {
-        return couleurEn(couches_, a, x, y) == couleurEn(couches_, b, x, y);
-    }
-
     // Whether the ink counts among the strokes that texts keep clear of.
     bool compte(TauteurEncre a) const
     {
@@ -200,6 +193,15 @@ private:
     {
         parcourirPeinture(a, lettres, Qt::white, [&](int x, int y, QRgb p) {
             if (estEncre(p)) pixel(x, y);
+        });
+    }
+
+    // What counts among the strokes of an author's ink: the grid's light lines among the
+    // instruments and axes are the paper's.
+    void parcourirTraits(TauteurEncre a, const std::function<void(int, int)>& pixel)
+    {
+        parcourirPeinture(a, false, Qt::white, [&](int x, int y, QRgb p) {
+            if (estEncre(p) && (a.objet > 0 || !estClair(p))) pixel(x, y);
         });
     }
 
@@ -262,7 +264,7 @@ private:
             const int n = numero(a);
             bool encre = false;
             const bool trait = compte(a);
-            parcourirEncre(a, false, [&](int x, int y) {
+            parcourirTraits(a, [&](int x, int y) {
                 encre = true;
                 if (trait) tout_.encrer(x, y, n);
             });
@@ -286,24 +288,40 @@ private:
         remplissages_.push_back(std::move(rempli));
     }
 
-    // A pixel well inside a fill: the fill covers all around it.
-    static bool auCoeur(const TremplissageEncre& r, int x, int y)
+    // The drawing as the pupil sees it: each layer painted whole over the ones before.
+    QImage peindreTout() const
     {
-        constexpr int d = interieurRemplissage;
-        for (int v = y - d; v <= y + d; ++v)
-            for (int u = x - d; u <= x + d; ++u)
-                if (!r.couvre(u, v)) return false;
-        return true;
+        QImage image(tout_.largeur(), tout_.hauteur(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        for (const TcoucheEncre& k : couches_) {
+            Tfigure& f = *k.surface;
+            const bool fond = f.fondPeint;
+            f.fondPeint = false;
+            peintre.save();
+            peintre.translate(k.x, k.y);
+            peintre.setClipRect(0, 0, f.largeur, f.hauteur);
+            CanevasQt canevas(peintre);
+            dessinerFigure(f, canevas);
+            peintre.restore();
+            f.fondPeint = fond;
+        }
+        return image;
     }
 
+    // Ink of another colour that a fill painted later shows in its place.
     std::optional<TfauteEncre> chercherCache()
     {
+        if (remplissages_.empty()) return std::nullopt;
+        const QImage vu = peindreTout();
         for (const TremplissageEncre& r : remplissages_)
             for (int y = r.rectangle.top(); y <= r.rectangle.bottom(); ++y)
                 for (int x = r.rectangle.left(); x <= r.rectangle.right(); ++x) {
-                    if (tout_.en(x, y) == 0 || !auCoeur(r, x, y)) continue;
+                    if (tout_.en(x, y) == 0 || !r.couvre(x, y)) continue;
+                    const QRgb remplissage = couleurEn(couches_, r.auteur, x, y);
+                    if (vu.pixel(x, y) != remplissage) continue;
                     for (const TauteurEncre a : auteursEn(x, y, tout_))
-                        if (ordre(a) < ordre(r.auteur) && !memeCouleur(a, r.auteur, x, y))
+                        if (ordre(a) < ordre(r.auteur) && couleurEn(couches_, a, x, y) != remplissage)
                             return TfauteEncre{TgenreFauteEncre::cache, a, r.auteur, x, y};
                 }
         return std::nullopt;
