@@ -257,35 +257,39 @@ private:
             const TauteurEncre a{c, i};
             const Tobjet* o = objet(a);
             if (o && !estPoint(*o) && !o->aPeindre) continue;
-            if (o && estRemplissage(*o)) {
-                relever(a);
-                continue;
-            }
-            const int n = numero(a);
-            bool encre = false;
-            const bool trait = compte(a);
-            parcourirTraits(a, [&](int x, int y) {
-                encre = true;
-                if (trait) tout_.encrer(x, y, n);
-            });
-            if (estTexte(a)) parcourirEncre(a, true, [&](int x, int y) { lettres_.encrer(x, y, n); });
+            const bool encre = o && estRemplissage(*o) ? releverRemplissage(a) : releverEncre(a);
             if (!encre && o && !couche(a).souligne && montreQuelqueChose(f, *o) && !peintSurNoir(a))
                 return TfauteEncre{TgenreFauteEncre::invisible, a, {}, couche(a).x, couche(a).y};
         }
         return std::nullopt;
     }
 
-    void relever(TauteurEncre a)
+    // Strokes and letters on their maps; false when the author leaves no ink.
+    bool releverEncre(TauteurEncre a)
+    {
+        const int n = numero(a);
+        bool encre = false;
+        const bool trait = compte(a);
+        parcourirTraits(a, [&](int x, int y) {
+            encre = true;
+            if (trait) tout_.encrer(x, y, n);
+        });
+        if (estTexte(a)) parcourirEncre(a, true, [&](int x, int y) { lettres_.encrer(x, y, n); });
+        return encre;
+    }
+
+    bool releverRemplissage(TauteurEncre a)
     {
         std::vector<QPoint> points;
         parcourirEncre(a, false, [&](int x, int y) { points.emplace_back(x, y); });
-        if (points.empty()) return;
+        if (points.empty()) return false;
         QRect r(points.front(), points.front());
         for (const QPoint& p : points) r |= QRect(p, p);
         TremplissageEncre rempli{a, r, std::vector<bool>(static_cast<std::size_t>(r.width()) * r.height())};
         for (const QPoint& p : points)
             rempli.couverts[static_cast<std::size_t>((p.y() - r.top()) * r.width() + p.x() - r.left())] = true;
         remplissages_.push_back(std::move(rempli));
+        return true;
     }
 
     // The drawing as the pupil sees it: each layer painted whole over the ones before.
