@@ -72,6 +72,8 @@ void verifierLargeur(const Tcomposition& c, const TinstructionLecon& instruction
 // block the pen is in.
 void verifierHaut(const Tcomposition& c, const TinstructionLecon& instruction, const std::string& quoi, double y,
                   double haut);
+// The text without its outer blanks, TABs among them.
+std::string sansBlancsAutour(const std::string& texte);
 // The pieces of a text between the separators, without their outer blanks.
 std::vector<std::string> morceauxSepares(const std::string& texte, char separateur);
 

@@ -8,7 +8,6 @@
 #include "cours/composition.h"
 #include "cours/etendue_dessin.h"
 #include "cours/figures_lecon.h"
-#include "engine/base/chaines.h"
 #include "engine/base/nombres.h"
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_points.h"
@@ -136,6 +135,7 @@ void verifierHaut(const Tcomposition& c, const TinstructionLecon& instruction, c
 void ecrire(Tcomposition& c, const TinstructionLecon& instruction, const std::string& texte, double x, double y)
 {
     if (texte.empty()) return;
+    exigerSansTabulation(instruction, texte);
     const double largeur = largeurTexte(c, texte);
     verifierLargeur(c, instruction, "le texte", x, x + largeur, c.bord);
     const double marge = aUneFraction(texte) ? margeFraction : 0;
@@ -145,16 +145,20 @@ void ecrire(Tcomposition& c, const TinstructionLecon& instruction, const std::st
     descendre(c, y + pasLigne + plusBas - marge);
 }
 
-// The pieces of a text between the separators, without their outer blanks.
+std::string sansBlancsAutour(const std::string& texte)
+{
+    const std::size_t premier = texte.find_first_not_of(" \t");
+    if (premier == std::string::npos) return {};
+    return texte.substr(premier, texte.find_last_not_of(" \t") + 1 - premier);
+}
+
 std::vector<std::string> morceauxSepares(const std::string& texte, char separateur)
 {
     std::vector<std::string> morceaux;
     std::size_t debut = 0;
     while (true) {
         const std::size_t fin = texte.find(separateur, debut);
-        std::string morceau = texte.substr(debut, fin - debut);
-        supprimerBlancsExtremes(morceau);
-        morceaux.push_back(morceau);
+        morceaux.push_back(sansBlancsAutour(texte.substr(debut, fin - debut)));
         if (fin == std::string::npos) return morceaux;
         debut = fin + 1;
     }
@@ -208,6 +212,7 @@ void composerTitre(Tcomposition& c, const TinstructionLecon& instruction)
 void composerSaut(Tcomposition& c, const TinstructionLecon& instruction)
 {
     const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.size() > 1) throw ErreurLecon(instruction.ligne, "saut [nombre de lignes]");
     c.plume += pasLigne * (mots.empty() ? 1 : nombreDe(instruction, mots[0], lignesSautees));
 }
 
@@ -226,8 +231,9 @@ void composerAller(Tcomposition& c, const TinstructionLecon& instruction)
 }
 
 // "dessous": the pen goes below everything placed so far, figures included.
-void composerDessous(Tcomposition& c, const TinstructionLecon&)
+void composerDessous(Tcomposition& c, const TinstructionLecon& instruction)
 {
+    if (!instruction.reste.empty()) throw ErreurLecon(instruction.ligne, "\"dessous\" s'écrit seul");
     c.plume = c.bas + 6;
 }
 
@@ -239,35 +245,75 @@ void composerMarge(Tcomposition& c, const TinstructionLecon& instruction)
 }
 
 void composerInstruction(Tcomposition& c, const TinstructionLecon& instruction);
+bool estMotDePage(const std::string& mot);
+
+// A word that begins as a number does; its reading then says whether it is one.
+bool commeUnNombre(const std::string& mot)
+{
+    const std::size_t chiffre = mot.find_first_of("0123456789");
+    return chiffre != std::string::npos && mot.find_first_not_of("-+.,") >= chiffre;
+}
+
+// A block opens on a line that holds its word alone, or followed by its width; "fin" stands
+// alone. Followed by a word that begins as a number does, the word is the instruction, given
+// what it does not take.
+bool estInstructionDeBloc(const TinstructionLecon& instruction)
+{
+    const std::vector<std::string> mots = motsDe(instruction.reste);
+    if (mots.empty()) return true;
+    if (!commeUnNombre(mots[0])) return false;
+    if (instruction.mot == "fin") throw ErreurLecon(instruction.ligne, "\"fin\" s'écrit seul");
+    if (mots.size() > 1)
+        throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'attend que sa largeur : " +
+                                                 instruction.mot + " [largeur]");
+    return true;
+}
+
+// Whether the line closes the figure or table opened before it.
+bool ferme(const TinstructionLecon& ligne)
+{
+    if (ligne.mot != "fin") return false;
+    if (!ligne.reste.empty()) throw ErreurLecon(ligne.ligne, "\"fin\" s'écrit seul");
+    return true;
+}
+
+// A line the figure or table opened at `ouverture` cannot hold tells that its "fin" is missing.
+void exigerFin(const TinstructionLecon& ouverture, const TinstructionLecon& ligne, bool contenu)
+{
+    if (!contenu)
+        throw ErreurLecon(ouverture.ligne, "\"" + ouverture.mot + "\" sans \"fin\" avant la ligne " +
+                                               std::to_string(ligne.ligne));
+}
 
 // The instructions up to the "fin" that closes the block opened at `ouverture`.
 void composerJusquAFin(Tcomposition& c, const TinstructionLecon& ouverture)
 {
     while (c.suivante < c.instructions.size()) {
         const TinstructionLecon& instruction = c.instructions[c.suivante++];
-        if (instruction.mot == "fin" && instruction.reste.empty()) return;
+        if (instruction.mot == "fin" && estInstructionDeBloc(instruction)) return;
         composerInstruction(c, instruction);
     }
     throw ErreurLecon(ouverture.ligne, "\"" + ouverture.mot + "\" sans \"fin\"");
 }
 
-// The blocks: the engine's framed style, whether the block has a heading tab, and the text the
-// page writes on the tab of a block that the engine's styles lack.
+// The blocks: the engine's framed style, the width of its heading tab (0 for none), and the text
+// the page writes on the tab of a block that the engine's styles lack.
 struct TgenreBloc {
     const char* mot;
     int style;
-    bool onglet;
+    double onglet;
     const char* ongletPeint;
 };
 
 // A definition is framed as a property, under a tab of its own: the box without tab of the same
 // orange, and the tab of the property's frame, 88 pixels wide and 21 high, painted by the page.
-const TgenreBloc genresBloc[] = {
-    {"propriété", 1, true, nullptr}, {"définition", 2, true, "$g$HDéfinition"}, {"encadré", 2, false, nullptr},
-    {"boîte", 3, false, nullptr},    {"énoncé", 6, true, nullptr},           {"action", 10, true, nullptr},
-};
 constexpr double largeurOnglet = 88;
 constexpr double hauteurOnglet = 21;
+const TgenreBloc genresBloc[] = {
+    {"propriété", 1, largeurOnglet, nullptr}, {"définition", 2, largeurOnglet, "$g$HDéfinition"},
+    {"encadré", 2, 0, nullptr},               {"boîte", 3, 0, nullptr},
+    {"énoncé", 6, 71, nullptr},               {"action", 10, 68, nullptr},
+};
 
 const TgenreBloc* genreBloc(const std::string& mot)
 {
@@ -298,8 +344,13 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction)
     const double y = c.plume + 4;
     const double largeur = mots.empty() ? c.bord - x : nombreDe(instruction, mots[0], largeurLecon);
     verifierLargeur(c, instruction, "\"" + instruction.mot + "\"", x, x + largeur, c.droite);
+    if (largeur < genre.onglet)
+        throw ErreurLecon(instruction.ligne, "l'onglet de \"" + instruction.mot + "\" a " +
+                                                 reelVersChaine(genre.onglet) +
+                                                 " pixels de large, plus que son bloc de " + reelVersChaine(largeur));
     // The boxes under a heading tab begin 8 pixels below the block.
-    const double hautBoite = genre.onglet ? y + 8 : y;
+    const bool onglet = genre.onglet > 0;
+    const double hautBoite = onglet ? y + 8 : y;
     // The engine's frames with a tab draw their box 8 pixels below their corner.
     const double hautCadre = genre.ongletPeint ? hautBoite : y;
     Tobjet* cadre = exigerObjet(instruction, creerCadre(surface(c), genre.style, colonne(c, x), ligne(c, hautCadre),
@@ -312,9 +363,9 @@ void composerBloc(Tcomposition& c, const TinstructionLecon& instruction)
     c.bord = x + largeur - retraitBloc;
     c.gauche = x + 1;
     c.droite = x + largeur - 1;
-    c.plume = genre.onglet ? y + 28 : y + 8;
+    c.plume = onglet ? y + 28 : y + 8;
     // Nothing goes up onto the block's top line, nor onto its tab.
-    c.haut = genre.onglet ? y + hauteurOnglet : y + 2;
+    c.haut = onglet ? y + hauteurOnglet : y + 2;
     ++c.profondeur;
     composerJusquAFin(c, instruction);
     --c.profondeur;
@@ -357,7 +408,8 @@ void composerFigureLecon(Tcomposition& c, const TinstructionLecon& instruction)
         if (c.suivante >= c.instructions.size())
             throw ErreurLecon(instruction.ligne, "\"figure\" sans \"fin\"");
         const TinstructionLecon& objet = c.instructions[c.suivante++];
-        if (objet.mot == "fin") break;
+        if (ferme(objet)) break;
+        exigerFin(instruction, objet, !estMotDePage(objet.mot));
         creerObjetFigure(f, objet);
         noterLigne(figure.lignes, f, objet.ligne);
     }
@@ -392,7 +444,8 @@ void composerTableau(Tcomposition& c, const TinstructionLecon& instruction)
         if (c.suivante >= c.instructions.size())
             throw ErreurLecon(instruction.ligne, "\"tableau\" sans \"fin\"");
         const TinstructionLecon& rangee = c.instructions[c.suivante++];
-        if (rangee.mot == "fin") break;
+        if (ferme(rangee)) break;
+        exigerFin(instruction, rangee, rangee.texte.find('|') != std::string::npos);
         const std::vector<std::string> cases = casesDe(rangee.texte);
         const bool fraction = std::any_of(cases.begin(), cases.end(), aUneFraction);
         // A square or a cube rises above the letters: its row is 4 pixels higher, its texts 2 lower than
@@ -435,27 +488,24 @@ const TinstructionPage instructionsPage[] = {
     {"bouton", composerBouton},
 };
 
-// A block opens on a line that holds its word alone, or followed by its width: one word that
-// begins as a number does, its reading then says whether it is one.
-bool ouvreUnBloc(const TinstructionLecon& instruction)
+bool estMotDePage(const std::string& mot)
 {
-    const std::vector<std::string> mots = motsDe(instruction.reste);
-    if (mots.empty()) return true;
-    if (mots.size() != 1) return false;
-    const std::string& mot = mots[0];
-    const std::size_t chiffre = mot.find_first_of("0123456789");
-    return chiffre != std::string::npos && mot.find_first_not_of("-+.,") >= chiffre;
+    return genreBloc(mot) || std::any_of(std::begin(instructionsPage), std::end(instructionsPage),
+                                         [&mot](const TinstructionPage& i) { return mot == i.mot; });
 }
 
 // Any line that begins with no instruction's word is a line of text; so is a line that begins
 // with the word of a block, or with "fin", followed by words.
 Tcomposer composerDe(const TinstructionLecon& instruction)
 {
-    if (genreBloc(instruction.mot)) return ouvreUnBloc(instruction) ? composerBloc : composerTexte;
+    const bool fin = instruction.mot == "fin";
+    if (genreBloc(instruction.mot) || fin) {
+        if (!estInstructionDeBloc(instruction)) return composerTexte;
+        if (fin) throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
+        return composerBloc;
+    }
     for (const TinstructionPage& i : instructionsPage)
         if (instruction.mot == i.mot) return i.composer;
-    if (instruction.mot == "fin" && instruction.reste.empty())
-        throw ErreurLecon(instruction.ligne, "\"fin\" de trop");
     return composerTexte;
 }
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/chaine_courte.h"
 #include "engine/base/geometrie.h"
+#include "engine/base/nombres.h"
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_points.h"
 #include "engine/figure/objets_par_nom.h"
@@ -24,7 +26,16 @@ struct Toptions {
     bool gaucheDuPoint = false;
     bool sansNom = false;
     bool invisible = false;
+    // The first option word, that no object may be named.
+    std::string premiere;
 };
+
+// An option word where a name or a number stands.
+std::string reserve(const std::string& mot)
+{
+    return "\"" + mot +
+           "\" est un mot réservé des options, pas un nom : les options viennent après les noms et les nombres";
+}
 
 struct TmotCouleur {
     const char* mot;
@@ -70,8 +81,10 @@ constexpr TnombreLecon nombreParts{"le nombre de parts", 1, 100};
 // A strip alone draws no line across the quadrilateral.
 constexpr TnombreLecon nombreBandes{"le nombre de parts", 2, 100};
 
-// Reads the options among the words; the other words are kept, in order, as the arguments.
-std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Toptions& options)
+// Reads the options that end the words; the words before them are kept, in order, as the
+// arguments. An option word followed by an argument stands where a name or a number does.
+std::vector<std::string> lireOptions(const TinstructionLecon& instruction, const std::vector<std::string>& mots,
+                                     Toptions& options)
 {
     std::vector<std::string> arguments;
     for (const std::string& mot : mots) {
@@ -93,7 +106,10 @@ std::vector<std::string> lireOptions(const std::vector<std::string>& mots, Topti
         for (const TmotPlace& p : places)
             if (mot == p.mot) options.dx = p.dx, options.dy = p.dy, options.gaucheDuPoint = p.gauche,
                               option = true;
-        if (!option) arguments.push_back(mot);
+        if (option && options.premiere.empty()) options.premiere = mot;
+        if (option) continue;
+        if (!options.premiere.empty()) throw ErreurLecon(instruction.ligne, reserve(options.premiere));
+        arguments.push_back(mot);
     }
     return arguments;
 }
@@ -173,10 +189,17 @@ using TligneDeDeux = Tobjet* (*)(Tfigure&, const std::string&, const std::string
 using TligneNommee = Tobjet* (*)(Tfigure&, const std::string&, const std::string&, const std::string&,
                                  TColor, int, int);
 
+// The line is named after its points between brackets, "[AB]", "(AB)" or "[AB)".
 template <TligneDeDeux creer>
 Tobjet* ligneDeDeux(Tfigure& f, const Tstatement& s)
 {
-    return creer(f, s.arguments[0], s.arguments[1], s.options.couleur, s.options.trait, s.options.epaisseur);
+    const std::string& a = s.arguments[0];
+    const std::string& b = s.arguments[1];
+    if (const std::size_t n = a.size() + b.size() + 2; n > longueurNom)
+        throw ErreurLecon(s.instruction.ligne, "le nom de la ligne de \"" + a + "\" à \"" + b + "\" aurait " +
+                                                   std::to_string(n) + " lettres : une figure en garde " +
+                                                   std::to_string(longueurNom) + " au plus");
+    return creer(f, a, b, s.options.couleur, s.options.trait, s.options.epaisseur);
 }
 
 template <TligneNommee creer>
@@ -184,6 +207,16 @@ Tobjet* ligneNommee(Tfigure& f, const Tstatement& s)
 {
     const std::vector<std::string>& a = s.arguments;
     return creer(f, a[0], a[1], a[2], s.options.couleur, s.options.trait, s.options.epaisseur);
+}
+
+// A figure keeps the first 20 letters of a name: a longer one would be cut, and a later
+// statement naming it whole would find nothing.
+void exigerNomEntier(const TinstructionLecon& instruction, const std::string& nom)
+{
+    if (nom.size() > longueurNom)
+        throw ErreurLecon(instruction.ligne, "le nom \"" + nom + "\" a " + std::to_string(nom.size()) +
+                                                 " lettres : une figure en garde " + std::to_string(longueurNom) +
+                                                 " au plus");
 }
 
 // Names of the objects a statement adds to what it names, as a helper point of a mark or the
@@ -303,17 +336,29 @@ Tobjet* marqueAngle(Tfigure& f, const Tstatement& s)
     return creerArcCercle(f, auxiliaire(f), o, debut, fin, s.options.couleur, 1, 1);
 }
 
-// "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths.
+// "codage A B n": n small strokes across the middle of [AB], the mark of equal lengths, 4 pixels
+// apart and 10 long.
+constexpr double ecartCodage = 4;
+constexpr double demiTraitCodage = 5;
+
 Tobjet* codage(Tfigure& f, const Tstatement& s)
 {
     const std::string& a = s.arguments[0];
     const std::string& b = s.arguments[1];
     const int n = s.entier(2, nombreTraits);
     const double longueur = std::hypot(abscisse(f, b) - abscisse(f, a), ordonnee(f, b) - ordonnee(f, a));
-    const double ecart = enMonde(f, 4) / longueur;
+    // The strokes take (n - 1) gaps along the segment and their own length across: more than the
+    // segment, and they would stand beyond its ends or cross it as a plus sign.
+    const double place = (n - 1) * ecartCodage + 2 * demiTraitCodage;
+    if (longueur * f.echelle < place)
+        throw ErreurLecon(s.instruction.ligne, "les " + std::to_string(n) + " traits de \"codage\" prennent " +
+                                                   reelVersChaine(place) + " pixels, plus que les " +
+                                                   reelVersChaine(std::round(longueur * f.echelle)) +
+                                                   " pixels de [" + a + b + "]");
+    const double ecart = enMonde(f, ecartCodage) / longueur;
     Tobjet* dernier = nullptr;
     for (int k = 0; k < n; ++k)
-        dernier = traitEnTravers(f, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, 5, s.options.couleur, 1);
+        dernier = traitEnTravers(f, a, b, 0.5 + (k - (n - 1) / 2.0) * ecart, demiTraitCodage, s.options.couleur, 1);
     return dernier;
 }
 
@@ -348,15 +393,50 @@ Tobjet* partage(Tfigure& f, const Tstatement& s)
 
 // "étiquette x y texte": a text in $-markup centred on x, its top at y. A label's offset counts
 // in 8-pixel cells, and its characters are about 3.4 pixels wide on each side of their middle.
+// The figure keeps 120 characters of a label, markup included: a longer one is refused, not cut.
 Tobjet* etiquette(Tfigure& f, const Tstatement& s)
 {
     std::string texte = s.instruction.reste;
     for (int mot = 0; mot < 2; ++mot) {
-        const std::size_t blanc = texte.find(' ');
-        texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(' ', blanc));
+        const std::size_t blanc = texte.find_first_of(" \t");
+        texte = blanc == std::string::npos ? "" : texte.substr(texte.find_first_not_of(" \t", blanc));
     }
+    exigerSansTabulation(s.instruction, texte);
+    if (texte.size() > longueurCourte)
+        throw ErreurLecon(s.instruction.ligne, "l'étiquette a " + std::to_string(texte.size()) +
+                                                   " caractères : une figure en garde " +
+                                                   std::to_string(longueurCourte) + " au plus");
     return creerPoint(f, auxiliaire(f), texte, s.nombre(0, coordonnee), s.nombre(1, coordonnee),
                       -0.42 * caracteresVisibles(texte), 0, s.options.couleur, 0);
+}
+
+// The protractor's two rows of numbers stand this many units beyond its radius. Measured on the
+// painted numbers, those of a row keep 2 pixels of white between them from an inner row 120
+// pixels from the centre, and the two rows from 19 pixels apart.
+constexpr double ecartRangInterieur = 2.0;
+constexpr double ecartRangExterieur = 2.9;
+constexpr double rayonNombresMin = 120;
+constexpr double ecartRangsMin = 19;
+
+// The smallest value, in tenths, not below x.
+std::string dixiemesAuDessus(double x) { return reelVersChaine(std::ceil(x * 10 - 1e-9) / 10); }
+
+// Numbers that touch read as other numbers: a protractor too small for its numbers at the
+// figure's scale is refused, with the radius or the scale that holds them.
+void exigerNombresLisibles(const Tfigure& f, const Tstatement& s, double rayon)
+{
+    const std::string echelle = reelVersChaine(f.echelle);
+    const double ecartRangs = ecartRangExterieur - ecartRangInterieur;
+    if (ecartRangs * f.echelle < ecartRangsMin)
+        throw ErreurLecon(s.instruction.ligne, "à l'échelle " + echelle +
+                                                   ", les deux rangs de nombres du rapporteur se touchent : il "
+                                                   "faut une échelle d'au moins " +
+                                                   dixiemesAuDessus(ecartRangsMin / ecartRangs));
+    if ((rayon + ecartRangInterieur) * f.echelle < rayonNombresMin - 1e-9)
+        throw ErreurLecon(s.instruction.ligne,
+                          "à l'échelle " + echelle + ", les nombres du rapporteur de rayon " + reelVersChaine(rayon) +
+                              " se touchent : il faut un rayon d'au moins " +
+                              dixiemesAuDessus(rayonNombresMin / f.echelle - ecartRangInterieur));
 }
 
 // "rapporteur O A r": the program's own protractor, centre O, radius r, its 0 on [OA); beyond its
@@ -372,6 +452,7 @@ Tobjet* rapporteur(Tfigure& f, const Tstatement& s)
     // O and A stand apart, as the statement requires: the 0 has its direction.
     const double zero = angleOriente(nul, 1, 0, dx, dy);
     const double rayon = s.nombre(2, rayonRapporteur);
+    exigerNombresLisibles(f, s, rayon);
     Toutil& outil = f.outils[static_cast<std::size_t>(++f.nbOutils)];
     outil.genre = outilRapporteur;
     outil.x = abscisse(f, o);
@@ -388,7 +469,7 @@ Tobjet* rapporteur(Tfigure& f, const Tstatement& s)
         bool sensDirect;
         TColor couleur;
     };
-    const Tgraduation rangs[] = {{2.0, true, 0x000000}, {2.9, false, s.options.couleur}};
+    const Tgraduation rangs[] = {{ecartRangInterieur, true, 0x000000}, {ecartRangExterieur, false, s.options.couleur}};
     Tobjet* dernier = nullptr;
     for (const Tgraduation& rang : rangs)
         for (int degres = 0; degres <= 180; degres += 10) {
@@ -417,51 +498,57 @@ struct TstatementFigure {
     // from 4, "012" keeps 0, 1 and 2 apart; "*" keeps every point of the list apart.
     const char* distincts;
     // The vertex, then a point of each side, of the angle it marks or spans: sides that run the
-    // same way would give a full circle or a flat mark.
+    // same way would give a full circle or a flat mark. A final "|" refuses a flat angle too: a
+    // right angle's square on it would be a line through the vertex.
     const char* angle;
+    // The kinds of the objects it builds on, by position: "p" a point, "d" a line, "c" a circle,
+    // "-" what it names; the points it keeps apart are not listed.
+    const char* genres;
     Tobjet* (*creer)(Tfigure& f, const Tstatement& s);
 };
 
 const TstatementFigure statements[] = {
-    {"point", 3, 1, 2, "", "", point},
-    {"milieu", 3, 1, 0, "12", "", pointDeDeux<creerMilieu>},
-    {"sur", 4, 1, 1, "12", "", pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
-    {"symétrique", 3, 1, 0, "", "", pointDeDeux<creerSymetriqueDroite>},
-    {"rotation", 4, 1, 1, "12", "", pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
-    {"report", 5, 1, 0, "12 34", "", pointDeQuatre<reporterLongueur>},
-    {"intersection", 3, 1, 0, "", "", pointDeDeux<creerIntersectionDroites>},
-    {"intersection-cercles", 3, 1, 0, "", "", pointDeDeux<creerIntersectionCercles>},
-    {"quatrième", 4, 1, 0, "123", "", pointDeTrois<creerQuatriemeSommet>},
-    {"segment", 2, 0, 0, "01", "", ligneDeDeux<creerSegment>},
-    {"droite", 2, 0, 0, "01", "", ligneDeDeux<creerDroite>},
-    {"demi-droite", 2, 0, 0, "01", "", ligneDeDeux<creerDemiDroite>},
-    {"perpendiculaire", 3, 1, 0, "", "", ligneNommee<creerPerpendiculaire>},
-    {"parallèle", 3, 1, 0, "", "", ligneNommee<creerParallele>},
-    {"médiatrice", 3, 1, 0, "12", "", ligneNommee<creerMediatrice>},
-    {"cercle", 3, 1, 0, "12", "", ligneNommee<creerCercle>},
-    {"disque", 3, 1, 0, "12", "", disque},
-    {"arc", 4, 1, 0, "123", "123", arc},
-    {"polygone", -1, 1, 0, "*", "", polygone},
-    {"ligne-brisée", -1, 1, 0, "*", "", ligneBrisee},
-    {"angle-droit", 3, 0, 0, "012", "102", angleDroit},
-    {"marque-angle", 3, 0, 0, "012", "102", marqueAngle},
-    {"codage", 3, 0, 1, "01", "", codage},
-    {"graduation", 3, 0, 1, "01", "", graduation},
-    {"partage", 5, 0, 1, "0123", "", partage},
-    {"rapporteur", 3, 0, 1, "01", "", rapporteur},
+    {"point", 3, 1, 2, "", "", "", point},
+    {"milieu", 3, 1, 0, "12", "", "", pointDeDeux<creerMilieu>},
+    {"sur", 4, 1, 1, "12", "", "", pointDeDeuxEtNombre<creerPointSurDroite, rapportSur>},
+    {"symétrique", 3, 1, 0, "", "", "-dp", pointDeDeux<creerSymetriqueDroite>},
+    {"rotation", 4, 1, 1, "12", "", "", pointDeDeuxEtNombre<creerImageRotation, angleRotation>},
+    {"report", 5, 1, 0, "12 34", "", "", pointDeQuatre<reporterLongueur>},
+    {"intersection", 3, 1, 0, "", "", "-dd", pointDeDeux<creerIntersectionDroites>},
+    {"intersection-cercles", 3, 1, 0, "", "", "-cc", pointDeDeux<creerIntersectionCercles>},
+    {"quatrième", 4, 1, 0, "123", "", "", pointDeTrois<creerQuatriemeSommet>},
+    {"segment", 2, 0, 0, "01", "", "", ligneDeDeux<creerSegment>},
+    {"droite", 2, 0, 0, "01", "", "", ligneDeDeux<creerDroite>},
+    {"demi-droite", 2, 0, 0, "01", "", "", ligneDeDeux<creerDemiDroite>},
+    {"perpendiculaire", 3, 1, 0, "", "", "-pd", ligneNommee<creerPerpendiculaire>},
+    {"parallèle", 3, 1, 0, "", "", "-pd", ligneNommee<creerParallele>},
+    {"médiatrice", 3, 1, 0, "12", "", "", ligneNommee<creerMediatrice>},
+    {"cercle", 3, 1, 0, "12", "", "", ligneNommee<creerCercle>},
+    {"disque", 3, 1, 0, "12", "", "", disque},
+    {"arc", 4, 1, 0, "123", "123", "", arc},
+    {"polygone", -1, 1, 0, "*", "", "", polygone},
+    {"ligne-brisée", -1, 1, 0, "*", "", "", ligneBrisee},
+    {"angle-droit", 3, 0, 0, "012", "102|", "", angleDroit},
+    {"marque-angle", 3, 0, 0, "012", "102", "", marqueAngle},
+    {"codage", 3, 0, 1, "01", "", "", codage},
+    {"graduation", 3, 0, 1, "01", "", "", graduation},
+    {"partage", 5, 0, 1, "0123", "", "", partage},
+    {"rapporteur", 3, 0, 1, "01", "", "", rapporteur},
 };
 
-// No name is one of those the statements give their helper objects, and every object the
-// statement builds on is already in the figure.
+// No name is one of those the statements give their helper objects, or longer than the figure
+// keeps, and every object the statement builds on is already in the figure, of the kind it needs.
 void verifierNoms(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
 {
     // The names a statement gives or uses: its arguments before the numbers that end it.
     const std::size_t fin = s.arguments.size() - static_cast<std::size_t>(statement.nbNombres);
-    for (std::size_t k = 0; k < fin; ++k)
+    for (std::size_t k = 0; k < fin; ++k) {
         if (s.arguments[k].starts_with('_'))
             throw ErreurLecon(s.instruction.ligne, "le nom \"" + s.arguments[k] +
                                                        "\" commence par \"_\", réservé aux objets que la "
                                                        "figure ajoute elle-même");
+        exigerNomEntier(s.instruction, s.arguments[k]);
+    }
     for (std::size_t k = static_cast<std::size_t>(statement.premierNom); k < fin; ++k)
         if (indiceObjet(f, s.arguments[k]) == 0)
             throw ErreurLecon(s.instruction.ligne, "la figure n'a pas d'objet \"" + s.arguments[k] + "\"");
@@ -476,6 +563,30 @@ const Tpoint& pointDe(const Tfigure& f, const Tstatement& s, const std::string& 
     return *o->point;
 }
 
+// The lines the engine constructs on: a segment or a half-line gives no direction to them.
+bool estDroite(const Tobjet& o)
+{
+    return o.genre == genreDroite || o.genre == genrePerpendiculaire || o.genre == genreMediatrice ||
+           o.genre == genreParallele;
+}
+
+// Each object the statement builds on is of the kind it needs: a circle given for a line leaves
+// the drawing undefined, for a reason the author would not find.
+void verifierGenres(const Tfigure& f, const TstatementFigure& statement, const Tstatement& s)
+{
+    const std::string genres = statement.genres;
+    for (std::size_t k = 0; k < genres.size(); ++k) {
+        if (genres[k] == '-') continue;
+        const std::string& nom = s.arguments[k];
+        const Tobjet& o = *objetNomme(f, nom);
+        const char* attendu = genres[k] == 'p' && !o.point       ? "un point"
+                              : genres[k] == 'd' && !estDroite(o) ? "une droite"
+                              : genres[k] == 'c' && o.genre != genreCercle ? "un cercle"
+                                                                          : nullptr;
+        if (attendu) throw ErreurLecon(s.instruction.ligne, "\"" + nom + "\" n'est pas " + attendu);
+    }
+}
+
 // Two places of the figure as it stands, (dx, dy) apart, are the same: less than half a pixel
 // apart.
 bool memePlace(const Tfigure& f, double dx, double dy) { return std::hypot(dx, dy) * f.echelle < 0.5; }
@@ -483,11 +594,11 @@ bool memePlace(const Tfigure& f, double dx, double dy) { return std::hypot(dx, d
 // Two points at the same place, whatever their names.
 bool confondus(const Tfigure& f, const Tpoint& p, const Tpoint& q) { return memePlace(f, p.x - q.x, p.y - q.y); }
 
-// The sides of the angle at O through P and Q run the same way: Q brought to the distance OP
-// stands where P does.
-bool memeSens(const Tfigure& f, const Tpoint& o, const Tpoint& p, const Tpoint& q)
+// The sides of the angle at O through P and Q run the same way (sens 1) or opposite ways (sens
+// -1): Q brought to the distance OP on the side of `sens` stands where P does.
+bool cotesAlignes(const Tfigure& f, const Tpoint& o, const Tpoint& p, const Tpoint& q, double sens)
 {
-    const double k = std::hypot(p.x - o.x, p.y - o.y) / std::hypot(q.x - o.x, q.y - o.y);
+    const double k = sens * std::hypot(p.x - o.x, p.y - o.y) / std::hypot(q.x - o.x, q.y - o.y);
     return memePlace(f, p.x - o.x - k * (q.x - o.x), p.y - o.y - k * (q.y - o.y));
 }
 
@@ -517,9 +628,13 @@ void verifierPlaces(const Tfigure& f, const TstatementFigure& statement, const T
     const std::string& o = s.arguments[static_cast<std::size_t>(angle[0] - '0')];
     const std::string& p = s.arguments[static_cast<std::size_t>(angle[1] - '0')];
     const std::string& q = s.arguments[static_cast<std::size_t>(angle[2] - '0')];
-    if (memeSens(f, pointDe(f, s, o), pointDe(f, s, p), pointDe(f, s, q)))
+    const Tpoint &po = pointDe(f, s, o), &pp = pointDe(f, s, p), &pq = pointDe(f, s, q);
+    if (cotesAlignes(f, po, pp, pq, 1))
         throw ErreurLecon(s.instruction.ligne, "\"" + s.instruction.mot + "\" ne donne rien : [" + o + p + ") et [" +
                                                    o + q + ") sont confondues");
+    if (angle.ends_with('|') && cotesAlignes(f, po, pp, pq, -1))
+        throw ErreurLecon(s.instruction.ligne, "\"" + s.instruction.mot + "\" ne va pas sur un angle plat : [" + o +
+                                                   p + ") et [" + o + q + ") sont opposées");
 }
 
 // What the statement made is drawn whole: each object under a name of its own, nothing
@@ -567,14 +682,19 @@ void creerObjetFigure(Tfigure& figure, const TinstructionLecon& instruction)
     for (const TstatementFigure& statement : statements) {
         if (instruction.mot != statement.mot) continue;
         Tstatement s{instruction, {}, {}};
-        s.arguments = lireOptions(mots, s.options);
+        s.arguments = lireOptions(instruction, mots, s.options);
         const int n = static_cast<int>(s.arguments.size());
-        if (statement.nbArguments >= 0 ? n != statement.nbArguments : n < 3)
-            throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments");
+        const int attendus = statement.nbArguments >= 0 ? statement.nbArguments : 3;
+        if (statement.nbArguments >= 0 ? n != attendus : n < attendus)
+            throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" n'a pas ses arguments" +
+                                                     (n < attendus && !s.options.premiere.empty()
+                                                          ? " : " + reserve(s.options.premiere)
+                                                          : std::string()));
         if (n - 1 > nbSommetsMax)
             throw ErreurLecon(instruction.ligne, "\"" + instruction.mot + "\" a plus de " +
                                                      std::to_string(nbSommetsMax) + " sommets");
         verifierNoms(figure, statement, s);
+        verifierGenres(figure, statement, s);
         verifierPlaces(figure, statement, s);
         Tobjet* dernier = dernierFait(statement.creer(figure, s), instruction);
         // "invisible" hides what the statement made last: a construction line, a circle that

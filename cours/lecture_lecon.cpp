@@ -17,14 +17,22 @@ std::string codeUnicode(char32_t caractere)
     return code;
 }
 
-// The control characters no page shows: all but the tab that indents.
-bool estControle(char32_t caractere) { return (caractere < 0x20 && caractere != '\t') || caractere == 0x7F; }
+// The control characters no page shows: all but the tab that indents, the C1 controls among them
+// (some of which Windows-1252 would keep, to be drawn as a box).
+bool estControle(char32_t caractere)
+{
+    return (caractere < 0x20 && caractere != '\t') || (caractere >= 0x7F && caractere <= 0x9F);
+}
+
+constexpr char32_t marqueOrdre = 0xFEFF;
 
 // What is wrong with the character at the place k of a line of n; empty when nothing. A CR that
 // ends the line is the first half of a CR LF line end.
 std::string defautDuCaractere(char32_t caractere, qsizetype k, qsizetype n)
 {
     if (caractere == '\r' && k == n - 1) return {};
+    if (caractere == marqueOrdre)
+        return "le caractère invisible U+FEFF n'a sa place qu'en tête du fichier, où il marque l'UTF-8";
     if (caractere == '\r')
         return "une ligne finit par CR seul : les lignes d'une leçon finissent par LF ou CR LF";
     if (estControle(caractere))
@@ -42,9 +50,12 @@ std::string texteDeLecon(const QByteArray& octets)
     const QList<QByteArray> lignes = octets.split('\n');
     for (qsizetype k = 0; k < lignes.size(); ++k) {
         const int numero = static_cast<int>(k + 1);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString ligne = utf8.decode(lignes[k]);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        QString ligne = utf8.decode(lignes[k]);
         if (utf8.hasError()) throw ErreurLecon(numero, "la ligne n'est pas écrite en UTF-8");
+        // The byte order mark some editors write first is no character of the page.
+        if (k == 0 && ligne.startsWith(QChar(marqueOrdre))) ligne.remove(0, 1);
         const QList<uint> caracteres = ligne.toUcs4();
         for (qsizetype c = 0; c < caracteres.size(); ++c)
             if (const std::string defaut = defautDuCaractere(caracteres[c], c, caracteres.size()); !defaut.empty())

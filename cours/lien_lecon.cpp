@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "cours/composition.h"
-#include "engine/base/chaines.h"
 #include "engine/base/nombres.h"
 
 namespace {
@@ -26,6 +25,26 @@ bool estPonctuation(char lettre) { return std::string(".,;:!?)]").find(lettre) !
 struct TcadreLien {
     double x, y, largeur;
 };
+
+// The window's zones of two frames, each a line high over its line, share more than a pixel or
+// two, as the window's own frames of lines 17 pixels apart do: one would take the other's clicks.
+bool chevauchent(const TcadreLienLecon& a, const TcadreLienLecon& b)
+{
+    constexpr int jeu = 2;
+    return a.x < b.x + b.largeur - jeu && b.x < a.x + a.largeur - jeu && a.y - pixelsParLigneCours < b.y - jeu &&
+           b.y - pixelsParLigneCours < a.y - jeu;
+}
+
+void ajouterCadre(Tcomposition& c, const TinstructionLecon& instruction, const TcadreLienLecon& cadre)
+{
+    for (const TcadreLienLecon& autre : c.page.cadresLiens)
+        if (chevauchent(cadre, autre))
+            throw ErreurLecon(instruction.ligne, "le cadre de lien (" + std::to_string(cadre.x) + ", " +
+                                                     std::to_string(cadre.y) + ") chevauche celui de la ligne " +
+                                                     std::to_string(autre.ligne) + ", en (" + std::to_string(autre.x) +
+                                                     ", " + std::to_string(autre.y) + ")");
+    c.page.cadresLiens.push_back(cadre);
+}
 
 // Where the phrase of the frame begins, from `x` where the text before it begins: one word space
 // (the text's own blank) after that text and on its frame, with the frame's line, 2 pixels thick
@@ -84,12 +103,11 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
         cadres.push_back({nombreDe(instruction, mots[0], abscissePage), nombreDe(instruction, mots[1], ordonneePage),
                           nombreDe(instruction, mots[2], largeurLecon)});
         const TcadreLien& lu = cadres.back();
-        c.page.cadresLiens.push_back({arrondi(lu.x), arrondi(lu.y), arrondi(lu.largeur), instruction.ligne});
+        ajouterCadre(c, instruction, {arrondi(lu.x), arrondi(lu.y), arrondi(lu.largeur), instruction.ligne});
     }
     // Pieces: text, phrase, text, phrase, ..., text.
     std::vector<std::string> morceaux;
-    std::string reste = instruction.reste.substr(deuxPoints + 1);
-    supprimerBlancsExtremes(reste);
+    std::string reste = sansBlancsAutour(instruction.reste.substr(deuxPoints + 1));
     while (true) {
         const std::size_t ouvre = reste.find('{');
         const std::size_t ferme = reste.find('}', ouvre);

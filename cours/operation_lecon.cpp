@@ -26,9 +26,32 @@ Tobjet* poserSoustraction(Tfigure& f, const TinstructionLecon&, const std::vecto
     return creerSoustractionPosee(f, termes[0], col, lig);
 }
 
-Tobjet* poserMultiplication(Tfigure& f, const TinstructionLecon&, const std::vector<std::string>& termes,
+// The digits the engine poses for a factor written in digits: without its separator, its first
+// and its final zeros. Empty for a factor written otherwise, which it does not pose at all.
+std::string chiffresPoses(const std::string& facteur)
+{
+    std::string chiffres;
+    for (const char c : facteur)
+        if (c >= '0' && c <= '9') chiffres += c;
+        else if (c != ',' && c != '.') return {};
+    const std::size_t premier = chiffres.find_first_not_of('0');
+    if (premier == std::string::npos) return chiffres.empty() ? chiffres : "0";
+    return chiffres.substr(premier, chiffres.find_last_not_of('0') + 1 - premier);
+}
+
+// The engine multiplies the digit strings: a factor with a decimal separator or final zeros would
+// show another operation than the lesson's.
+Tobjet* poserMultiplication(Tfigure& f, const TinstructionLecon& instruction, const std::vector<std::string>& termes,
                             double col, double lig)
 {
+    const std::string a = chiffresPoses(termes[0]), b = chiffresPoses(termes[1]);
+    const auto change = [](const std::string& facteur, const std::string& chiffres) {
+        return chiffres != "0" && (facteur.find_first_of(",.") != std::string::npos || facteur.back() == '0');
+    };
+    if (!a.empty() && !b.empty() && (change(termes[0], a) || change(termes[1], b)))
+        throw ErreurLecon(instruction.ligne, "cette multiplication ne se pose pas : la multiplication posée écrit "
+                                             "ses facteurs sans virgule ni zéro final, ici " +
+                                                 a + " × " + b);
     return creerMultiplicationPosee(f, termes[0], termes[1], col, lig);
 }
 
@@ -52,8 +75,8 @@ const TgenreOperation genresOperation[] = {
     {"addition", 1, 1, poserAddition, "au plus 10 nombres positifs, dont la somme a au plus 9 chiffres"},
     {"soustraction", 1, 1, poserSoustraction, "deux nombres positifs d'au plus 9 chiffres, le premier le plus grand"},
     {"multiplication", 2, 2, poserMultiplication,
-     "deux nombres positifs, l'un d'au moins deux chiffres, l'autre ni 0 ni 1, dont le produit a au plus "
-     "9 chiffres"},
+     "deux nombres entiers positifs, l'un d'au moins deux chiffres, l'autre ni 0 ni 1, dont le produit a au "
+     "plus 9 chiffres"},
     {"division", 2, 3, poserDivision,
      "un nombre positif d'au plus 12 chiffres divisé par un nombre entier qui n'est pas 0"},
 };

@@ -29,7 +29,8 @@ std::vector<TinstructionLecon> lireSourceLecon(const std::string& contenu)
         while (fin > debut && estBlanc(ligne[fin - 1])) --fin;
         if (debut == fin || ligne[debut] == '#') continue;
         const std::string utile = ligne.substr(debut, fin - debut);
-        const std::size_t blanc = utile.find(' ');
+        // A TAB between the words of an instruction is one of its blanks.
+        const std::size_t blanc = utile.find_first_of(" \t");
         TinstructionLecon instruction{numero, utile.substr(0, blanc), {}, utile};
         if (blanc != std::string::npos) {
             std::size_t reste = blanc;
@@ -39,6 +40,14 @@ std::vector<TinstructionLecon> lireSourceLecon(const std::string& contenu)
         instructions.push_back(std::move(instruction));
     }
     return instructions;
+}
+
+void exigerSansTabulation(const TinstructionLecon& instruction, const std::string& texte)
+{
+    if (texte.find('\t') != std::string::npos)
+        throw ErreurLecon(instruction.ligne, "une tabulation dans le texte \"" + texte +
+                                                 "\" : la page ne l'aligne sur rien ; des blancs, ou un tableau "
+                                                 "pour aligner");
 }
 
 std::vector<std::string> motsDe(const std::string& texte)

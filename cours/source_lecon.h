@@ -1,7 +1,7 @@
 #pragma once
-// A lesson source: one instruction per line, a word and the rest of the line. Lines that begin
-// with "#" are comments; blank lines are skipped; the indentation that shows the blocks is
-// dropped. Texts are the program's Windows-1252 bytes.
+// A lesson source: one instruction per line, a word and the rest of the line, its words apart by
+// blanks or TABs. Lines that begin with "#" are comments; blank lines are skipped; the
+// indentation that shows the blocks is dropped. Texts are the program's Windows-1252 bytes.
 
 #include <stdexcept>
 #include <string>
@@ -26,6 +26,10 @@ private:
 };
 
 std::vector<TinstructionLecon> lireSourceLecon(const std::string& contenu);
+
+// A TAB in a text the page shows would stand for a column the page does not have: the author
+// who aligns words with it is told so, rather than see them a blank apart.
+void exigerSansTabulation(const TinstructionLecon& instruction, const std::string& texte);
 
 // The words of a text separated by blanks.
 std::vector<std::string> motsDe(const std::string& texte);

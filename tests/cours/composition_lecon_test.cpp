@@ -123,6 +123,10 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
     // Nine rows of eighty empty cells: more objects than a page holds.
     std::string rangeesVides;
     for (int k = 0; k < 9; ++k) rangeesVides += std::string(81, '|') + "\n";
+    const std::string figure = "titre\nfigure 100 300 150\npoint A 1 1\npoint B 4 1\n";
+    const std::string posee =
+        "2: cette multiplication ne se pose pas : la multiplication posée écrit ses facteurs sans virgule ni zéro "
+        "final, ici ";
     // Thirty steps up in size; twenty thousand boxes one in another.
     std::string grand, boites, fins;
     for (int k = 0; k < 30; ++k) grand += "$>";
@@ -132,7 +136,7 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
     }
     const struct {
         std::string source;
-        const char* message;
+        std::string message;
     } cas[] = {
         {"titre\naller 100\nUne ligne\naller 108\nUne autre ligne\n", "5: \"Une autre ligne\" chevauche \"Une ligne\""},
         {"titre\nencadré 150\n  Une ligne bien trop longue pour ce petit cadre\nfin\n", "3: le texte dépasse à droite"},
@@ -188,6 +192,49 @@ TEST_F(Composition, cacherOuSortirDuCadreArreteLaConstructionALaBonneLigne)
         // Larger letters take their height.
         {"titre\n" + grand + "Grand\nPetit\n", "3: \"Petit\" chevauche"},
         {"titre\n" + boites + fins, "6: trop de blocs les uns dans les autres : 4 au plus"},
+        // A protractor's numbers that would run together, within a row or from one row to the other.
+        {figure + "rapporteur A B 1.5\nfin\n",
+         "5: à l'échelle 30, les nombres du rapporteur de rayon 1.5 se touchent : il faut un rayon d'au moins 2"},
+        {"titre\nfigure 100 300 150 20\npoint O 7 1\npoint X 9 1\nrapporteur O X 5\nfin\n",
+         "5: à l'échelle 20, les deux rangs de nombres du rapporteur se touchent : il faut une échelle d'au moins "
+         "21.2"},
+        // What a figure would cut.
+        {figure + "étiquette 2 2 " + std::string(121, 'a') + "\nfin\n",
+         "5: l'étiquette a 121 caractères : une figure en garde 120 au plus"},
+        {figure + "point Hypotenuse_du_triangle 2 2\nfin\n",
+         "5: le nom \"Hypotenuse_du_triangle\" a 22 lettres : une figure en garde 20 au plus"},
+        {figure + "point Sommet_tout_a_gauche 2 2\nsegment Sommet_tout_a_gauche B\nfin\n",
+         "6: le nom de la ligne de \"Sommet_tout_a_gauche\" à \"B\" aurait 23 lettres"},
+        // A TAB in a shown text aligns nothing.
+        {"titre\nAngle\taigu\n", "2: une tabulation dans le texte \"Angle\taigu\""},
+        {figure + "étiquette 2 2 1\tcm\nfin\n", "5: une tabulation dans le texte \"1\tcm\""},
+        // A posed multiplication shows its factors' digits.
+        {"titre\nopération multiplication 100 120 3\n", posee + "12 × 3"},
+        {"titre\nopération multiplication 100 12,5 3\n", posee + "125 × 3"},
+        {"titre\nopération multiplication 100 12 10\n", posee + "12 × 1"},
+        // Marks that do not fit what they mark.
+        {"titre\ndéfinition 80\nfin\n", "2: l'onglet de \"définition\" a 88 pixels de large, plus que son bloc"},
+        {figure + "milieu I A B\nangle-droit A I B\nfin\n",
+         "6: \"angle-droit\" ne va pas sur un angle plat : [IA) et [IB) sont opposées"},
+        {figure + "point C 1.4 1\ncodage A C 2\nfin\n",
+         "6: les 2 traits de \"codage\" prennent 14 pixels, plus que les 12 pixels de [AC]"},
+        {"titre\nlien 300 100 75 : {numérateur}\nlien 330 110 75 : {numérateur}\n",
+         "3: le cadre de lien (330, 110) chevauche celui de la ligne 2, en (300, 100)"},
+        // Words an instruction does not take, and a "fin" that is missing.
+        {"titre\npropriété 300 200\nUne ligne\nfin\n",
+         "2: \"propriété\" n'attend que sa largeur : propriété [largeur]"},
+        {"titre\nencadré\nfin 2\n", "3: \"fin\" s'écrit seul"},
+        {"titre\ndessous 2\n", "2: \"dessous\" s'écrit seul"},
+        {"titre\nfigure 100 300 150\npoint A 1 1\npropriété\nUne ligne\nfin\n",
+         "2: \"figure\" sans \"fin\" avant la ligne 4"},
+        {"titre\ntableau 90 100\n| a |\nUne ligne\n", "2: \"tableau\" sans \"fin\" avant la ligne 4"},
+        // Option words are no names; a statement is told the kind of object it lacks.
+        {figure + "point rouge 2 2\nfin\n", "5: \"rouge\" est un mot réservé des options, pas un nom"},
+        {figure + "segment A haut\nfin\n",
+         "5: \"segment\" n'a pas ses arguments : \"haut\" est un mot réservé des options, pas un nom"},
+        {figure + "cercle c A B\nperpendiculaire d A c\nfin\n", "6: \"c\" n'est pas une droite"},
+        {figure + "symétrique M A B\nfin\n", "5: \"A\" n'est pas une droite"},
+        {figure + "droite A B\nintersection-cercles I (AB) (AB)\nfin\n", "6: \"(AB)\" n'est pas un cercle"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
 }
@@ -335,6 +382,18 @@ TEST_F(Composition, lesMotsDesBlocsSuivisDAutresMotsSontDuTexte)
     EXPECT_TRUE(texte(page, "fin de la phrase"));
 }
 
+// A TAB between the words of an instruction, or around a cell's text, is a blank.
+TEST_F(Composition, uneTabulationEntreLesMotsEstUnBlanc)
+{
+    const TpageLecon espaces = composer("titre\nsaut 2\nUne ligne\n");
+    const TpageLecon tabulations = composer("titre\nsaut\t2\nUne ligne\n");
+    ASSERT_TRUE(texte(espaces, "Une ligne") && texte(tabulations, "Une ligne"));
+    EXPECT_EQ(texte(tabulations, "Une ligne")->y, texte(espaces, "Une ligne")->y);
+    EXPECT_TRUE(texte(composer("titre\ntableau 90 100 100\n|\ta\t|\tb |\nfin\n"), "b"));
+    const TpageLecon figure = composer("titre\nfigure 100 300 150\nétiquette\t2 2\tvoilà\nfin\n");
+    EXPECT_EQ(figure.figures.at(0).surface->objets[1]->point->etiquette, "voilà");
+}
+
 TEST_F(Composition, leDecalageDeLaPagePlaceEtDimensionneLImage)
 {
     pageDuCours = {1054, "Titre", -5, 1};
@@ -387,8 +446,8 @@ TEST_F(Composition, uneLettreToucheeUnDessinCoupeCacheOuSansEncreArretentLaConst
          "point C 7.5 1.5 droite\nfin\n",
          "6: \"C\" touche un instrument en ("},
         {figure + "point C 12 1 sans-nom invisible\nsegment A C\nfin\n", "6: la figure 1 déborde de sa boîte en ("},
-        {"titre\nfigure 100 300 150\npoint O 3 1\npoint X 5 1\nrapporteur O X 1\nfin\n",
-         "2: le rapporteur de la figure 1 sort de sa boîte de 46 pixels"},
+        {"titre\nfigure 100 300 260 25\npoint O 6 4\npoint X 9 4\nrapporteur O X 3\nfin\n",
+         "2: le rapporteur de la figure 1 sort de sa boîte de 14 pixels"},
         // A line just below a table, its capitals on the table's bottom border.
         {"titre\naller 100\ntableau 90 100\n| a |\nfin\naller 124\nUne ligne\n",
          "7: le texte \"Une ligne\" touche un bord de case ou de cadre de la ligne 4 en ("},

@@ -26,6 +26,8 @@ TEST(LectureLecon, desOctetsQuiNeSontPasDeLUtf8OuUnCaractereSansPlaceArretentLaC
 {
     EXPECT_EQ(texteDeLecon(QByteArray("titre\nL'\xC3\xA9querre, le c\xC5\x93ur ?\n")), "titre\nL'équerre, le cœur ?\n");
     EXPECT_EQ(texteDeLecon(QByteArray("titre\r\n\tUne ligne\r\n")), "titre\r\n\tUne ligne\r\n");
+    // The byte order mark some editors write first.
+    EXPECT_EQ(texteDeLecon(QByteArray("\xEF\xBB\xBFtitre\n")), "titre\n");
     const struct {
         const char* octets;
         const char* message;
@@ -35,6 +37,14 @@ TEST(LectureLecon, desOctetsQuiNeSontPasDeLUtf8OuUnCaractereSansPlaceArretentLaC
         {"titre\nA \xE2\x86\x92 B\n", "2: le caractère U+2192 n'existe pas dans les textes du programme"},
         {"titre\nUne\x07 ligne\n", "2: le caractère de contrôle U+0007 n'a pas sa place dans une leçon"},
         {"titre\n\x7F\n", "2: le caractère de contrôle U+007F n'a pas sa place dans une leçon"},
+        // C1 controls, even those Windows-1252 keeps as bytes, and the mark of byte order past the
+        // file's start: boxes on the page.
+        {"titre\nUne\xC2\x85 ligne\n", "2: le caractère de contrôle U+0085 n'a pas sa place dans une leçon"},
+        {"titre\nUne\xC2\x81 ligne\n", "2: le caractère de contrôle U+0081 n'a pas sa place dans une leçon"},
+        {"titre\nUne\xEF\xBB\xBF ligne\n",
+         "2: le caractère invisible U+FEFF n'a sa place qu'en tête du fichier, où il marque l'UTF-8"},
+        {"titre\n\xEF\xBB\xBFUne ligne\n",
+         "2: le caractère invisible U+FEFF n'a sa place qu'en tête du fichier, où il marque l'UTF-8"},
         // Lines ended by CR alone are one line to the reader: it says so rather than miss the title.
         {"titre\rUne ligne\r", "1: une ligne finit par CR seul : les lignes d'une leçon finissent par LF ou CR LF"},
     };
