@@ -1,6 +1,10 @@
 // The step-by-step constructions: every named object the step tables act on, built once, the
 // later steps hidden.
 
+#include <cmath>
+#include <numbers>
+#include <tuple>
+
 #include "engine/figure/creation_lignes.h"
 #include "engine/figure/creation_marques.h"
 #include "engine/figure/creation_points.h"
@@ -100,20 +104,23 @@ void preparerImagicielSymetriquePoint(TdonneesCommunes& d)
     preparerConstruction(d, "Construction du symétrique (axial) avec un losange", 4);
     Tfigure& f = *d.surfaceFigureImagiciel;
     creerPointsDepart(d);
-    creerDroite(f, "B", "C", noirImagiciel, 1, 1);
-    creerSymetriqueDroite(f, "M", "(BC)", "A", 0.3, -0.3, noirImagiciel);
+    // The construction goes by a hidden copy of the line: the line shown is made after the
+    // rhombus, which would cover it.
+    creerDroite(f, "C", "B", noirImagiciel, 1, 1);
+    creerSymetriqueDroite(f, "M", "(CB)", "A", 0.3, -0.3, noirImagiciel);
     creerMilieu(f, "H", "A", "M", 0, 0, noirImagiciel);
     // The radius: one and a half times the distance from the point to the line.
     creerPointSurDroite(f, "R", "A", "M", 0.75, 0, 0, noirImagiciel);
     creerCercle(f, "c0", "A", "R", noirImagiciel, 1, 1);
-    creerIntersectionDroiteCercle(f, "F", "(BC)", "c0", 0.3, 0.3, noirImagiciel);
+    creerIntersectionDroiteCercle(f, "F", "(CB)", "c0", 0.3, 0.3, noirImagiciel);
     creerSymetriqueCentral(f, "E", "H", "F", 0.3, 0.3, noirImagiciel);
     creerLosange(f, "A F M E");
+    creerDroite(f, "B", "C", noirImagiciel, 1, 1);
     creerDroite(f, "A", "M", magenta, 1, 1);
     creerArcEntre(f, "a1", "A", "F", "E", 12);
     creerArcAutour(f, "a2", "F", "M", 15);
     creerArcAutour(f, "a3", "E", "M", 15);
-    cacherObjets(f, "M H R c0 F E losa (AM) a1 a2 a3");
+    cacherObjets(f, "(CB) M H R c0 F E losa (AM) a1 a2 a3");
     ecrireTextesImagiciel(d, textesSymetriquePoint);
     cacherTextesEtapes(d);
 }
@@ -193,15 +200,16 @@ void preparerImagicielBissectrice(TdonneesCommunes& d)
     preparerConstruction(d, "Construction de la bissectrice avec un losange", 4);
     Tfigure& f = *d.surfaceFigureImagiciel;
     creerPointsDepart(d);
-    creerDemiDroite(f, "A", "B", noirImagiciel, 1, 1);
-    creerDemiDroite(f, "A", "C", noirImagiciel, 1, 1);
     creerLongueur(f, "r0", 0);
     creerLongueur(f, "r1", 3);
     reporterLongueur(f, "M", "A", "B", "r0", "r1", 0, 0, noirImagiciel);
     reporterLongueur(f, "N", "A", "C", "r0", "r1", 0, 0, noirImagiciel);
     creerQuatriemeSommet(f, "D", "A", "M", "N", 0, 0, noirImagiciel);
     cacherObjets(f, "M N D");
+    // The rhombus lies along the sides: made before them, it leaves them over it.
     creerLosange(f, "A M D N");
+    creerDemiDroite(f, "A", "B", noirImagiciel, 1, 1);
+    creerDemiDroite(f, "A", "C", noirImagiciel, 1, 1);
     creerDemiDroite(f, "A", "D", bleuImagiciel, 1, 2);
     creerArcAutour(f, "a1", "A", "M", 12);
     creerArcAutour(f, "a2", "A", "N", 12);
@@ -211,6 +219,50 @@ void preparerImagicielBissectrice(TdonneesCommunes& d)
     ecrireTextesImagiciel(d, textesBissectrice);
     cacherTextesEtapes(d);
 }
+
+namespace {
+
+// The name of C, on the side where the strokes through C leave the widest gap, at one distance
+// from it. While the angle at C is under 100°, on the bisector of its outer angle, where the
+// outer halves of the two arcs open a gap of 80° or more; wider, that gap closes (the arcs touch
+// at AB = 8) and the name goes between [CA] and the outer half of the arc about A, a right angle
+// that nothing else crosses then.
+void creerNomDeC(Tfigure& f)
+{
+    // The points that see [AB] at 100° or more, on C's side, fill a disc whose centre Oc stands
+    // below [AB]: Q2 is defined exactly when C lies inside, Q1 exactly when it lies outside (the
+    // circle on the diameter [OcC] then meets the disc's circle).
+    creerMilieu(f, "Mab", "A", "B", 0, 0, noirImagiciel);
+    creerImageRotationHomothetie(f, "Oc", "Mab", "B", -90, std::tan(10 * std::numbers::pi / 180), 0,
+                                 0, noirImagiciel);
+    creerCercle(f, "cOc", "Oc", "A", noirImagiciel, 1, 1);
+    creerDroite(f, "Oc", "C", noirImagiciel, 1, 1);
+    creerPerpendiculaire(f, "pC", "C", "(OcC)", noirImagiciel, 1, 1);
+    creerIntersectionDroiteCercle(f, "Q2", "pC", "cOc", 0, 0, noirImagiciel);
+    creerMilieu(f, "Nc", "Oc", "C", 0, 0, noirImagiciel);
+    creerCercle(f, "cNc", "Nc", "C", noirImagiciel, 1, 1);
+    creerIntersectionCercles(f, "Q1", "cOc", "cNc", 0, 0, noirImagiciel);
+    creerLongueur(f, "rNom", 0.6);
+    // Outer bisector: C less the half sum of the unit vectors towards A and B.
+    reporterLongueur(f, "Ua", "C", "A", "r0", "r3", 0, 0, noirImagiciel);
+    reporterLongueur(f, "Ub", "C", "B", "r0", "r3", 0, 0, noirImagiciel);
+    creerMilieu(f, "Uab", "Ua", "Ub", 0, 0, noirImagiciel);
+    creerSymetriqueCentral(f, "Xc", "C", "Uab", 0, 0, noirImagiciel);
+    reporterLongueur(f, "Cb", "C", "Xc", "r0", "rNom", 0, 0, noirImagiciel);
+    // Beside [CA]: 45° from it, away from the triangle.
+    reporterLongueur(f, "Ca", "C", "A", "r0", "rNom", 0, 0, noirImagiciel);
+    creerImageRotation(f, "Cc", "C", "Ca", -45, 0, 0, noirImagiciel);
+    cacherObjets(f, "Mab Oc cOc (OcC) pC Q2 Nc cNc Q1 Ua Ub Uab Xc Cb Ca Cc");
+    // The two names, centred on their places, each shown only with its condition.
+    for (const auto& [nom, place, condition] :
+         {std::tuple{"C1", "Cb", "Q1"}, std::tuple{"C2", "Cc", "Q2"}}) {
+        creerPointSurDroite(f, nom, place, condition, 0, -0.56, -0.5, noirImagiciel);
+        changerEtiquette(f, nom, "C");
+        changerEpaisseur(f, nom, 0);
+    }
+}
+
+}  // namespace
 
 // The triangle ABC from AB = 6, AC = 5 and BC = 3: B slides along its guide by half units, and
 // C, where the two circles meet, has no place when AB < 2 or AB > 8. The arcs are drawn about C,
@@ -228,7 +280,8 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerPointNomme(f, "A", noirImagiciel, -4, -2, -1.2, 0.2);
     creerPointCurseur(f, "B", noirImagiciel, 2, -2, -3, 6, 0.5, 0.3, 0.2);
     creerSegment(f, "A", "B", noirImagiciel, 1, 2);
-    creerCoteLongueur(f, "K", "A", "B", 1, 0, -1.2, noirImagiciel);
+    // The length of [AB] under it, outside the triangle, clear of the arcs.
+    creerCoteLongueur(f, "K", "A", "B", 1, -0.4, 0.2, noirImagiciel);
     creerLongueur(f, "r0", 0);
     creerLongueur(f, "r5", 5);
     creerLongueur(f, "r3", 3);
@@ -260,12 +313,15 @@ void preparerImagicielTriangle(TdonneesCommunes& d)
     creerArcCercle(f, "arc2", "B", "B2", "B3", rougeImagiciel, 1, 1);
     creerSegment(f, "A", "A3", vert, 1, 1);
     creerSegment(f, "B", "B3", vert, 1, 1);
-    creerCoteLongueur(f, "I", "A", "A3", 0, -0.8, 0, vert);
-    creerCoteLongueur(f, "J", "B", "B3", 0, 0.3, 0, vert);
+    // The radii's lengths on their outer sides.
+    creerCoteLongueur(f, "I", "A", "A3", 0, -1.4, -0.95, vert);
+    creerCoteLongueur(f, "J", "B", "B3", 0, -1.1, 0, vert);
     creerSegment(f, "A", "C", noirImagiciel, 1, 2);
     creerSegment(f, "B", "C", noirImagiciel, 1, 2);
-    creerCoteLongueur(f, "K2", "A", "B", 1, 0, -1.2, noirImagiciel);
-    cacherObjets(f, "arc1 arc2 arc1e arc2e [AA3] [BB3] I J C [AC] [BC] K2");
+    creerCoteLongueur(f, "K2", "A", "B", 1, -0.4, 0.2, noirImagiciel);
+    changerEtiquette(f, "C", "");
+    creerNomDeC(f);
+    cacherObjets(f, "arc1 arc2 arc1e arc2e [AA3] [BB3] I J C C1 C2 [AC] [BC] K2");
     ecrireTextesImagiciel(d, textesTriangle);
     cacherTextesEtapes(d);
 }

@@ -39,7 +39,8 @@ void cacherTextesEtapes(TdonneesCommunes& d)
 void creerPointsDepart(TdonneesCommunes& d)
 {
     for (const TpointDepart& p : pointsDepart(d.imagiciel))
-        creerPointNomme(*d.surfaceFigureImagiciel, p.nom, noirImagiciel, p.x, p.y, -1.2, 0.2);
+        creerPointNomme(*d.surfaceFigureImagiciel, p.nom, noirImagiciel, p.x, p.y, p.etiquetteX,
+                        p.etiquetteY);
 }
 
 void cacherObjets(Tfigure& figure, const std::string& noms)

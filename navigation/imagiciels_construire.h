@@ -31,7 +31,7 @@ void ecrireTextesImagiciel(TdonneesCommunes& donnees, std::span<const TelementTe
 void preparerConstruction(TdonneesCommunes& donnees, const char* titre, int nbEtapes);
 // Every text line but the first and the last hidden, as a construction starts.
 void cacherTextesEtapes(TdonneesCommunes& donnees);
-// The points of the animation at their starting places, black, labelled beside them.
+// The points of the animation at their starting places, black, named where their table says.
 void creerPointsDepart(TdonneesCommunes& donnees);
 // Hides the objects of the list (names separated by blanks).
 void cacherObjets(Tfigure& figure, const std::string& noms);

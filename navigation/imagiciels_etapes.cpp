@@ -7,10 +7,11 @@ namespace {
 constexpr TetapeImagiciel etapes1506[] = {
     {"", "texte2", "", "a1"},
     {"texte2", "texte3 texte10", "a1", "a2 a3"},
-    {"texte3", "texte4 texte5 cadreSt6 texte7 texte8 texte9", "a2 a3", "losa (AM) B C"},
-    {"texte4 texte5 cadreSt6 texte7 texte8 texte9", "", "losa (AM) B C", ""},
+    {"texte3", "texte4 texte5 cadreSt6 texte7 texte8 texte9", "a2 a3", "losa (AM)"},
+    {"texte4 texte5 cadreSt6 texte7 texte8 texte9", "", "losa (AM)", ""},
 };
-constexpr TpointDepart points1506[] = {{"A", -1, 2, true}, {"B", -3, -1, false}, {"C", 3, 0, false}};
+constexpr TpointDepart points1506[] = {
+    {"A", -1, 2, true, 0.5, -1.1}, {"B", -3, -1, false, -1.2, -1.1}, {"C", 3, 0, false}};
 
 #define PREMIERES_MARQUES "[m1_4m1_7] [m1_5m1_6] [m2_4m2_7] [m2_5m2_6]"
 #define DERNIERES_MARQUES "[m4_4m4_7] [m4_5m4_6] [m5_4m5_7] [m5_5m5_6]"
@@ -24,7 +25,7 @@ constexpr TetapeImagiciel etapes1507[] = {
 };
 #undef PREMIERES_MARQUES
 #undef DERNIERES_MARQUES
-constexpr TpointDepart points1507[] = {{"A", -3, -1, false}, {"B", 3, -1, false}};
+constexpr TpointDepart points1507[] = {{"A", -3, -1, false}, {"B", 3, -1, false, 0.3, 0.2}};
 
 constexpr TetapeImagiciel etapes1508[] = {
     {"", "texte2", "", "a1"},
@@ -32,7 +33,7 @@ constexpr TetapeImagiciel etapes1508[] = {
     {"texte3", "texte4 cadreSt5 texte6 texte7 texte8", "a2", "losa (CD)"},
     {"texte4 cadreSt5 texte6 texte7 texte8", "", "losa (CD)", ""},
 };
-constexpr TpointDepart points1508[] = {{"A", 2, 2, true}, {"B", 0, -2, true}};
+constexpr TpointDepart points1508[] = {{"A", 2, 2, true, 0.3, -1.1}, {"B", 0, -2, true}};
 
 constexpr TetapeImagiciel etapes1509[] = {
     {"", "texte2", "", "a1 a2"},
@@ -40,15 +41,16 @@ constexpr TetapeImagiciel etapes1509[] = {
     {"texte3", "texte4 cadreSt5 texte6 texte7 texte8", "a3 a4", "losa [AD) A B C"},
     {"texte4 cadreSt5 texte6 texte7 texte8", "", "losa [AD) A B C", ""},
 };
-constexpr TpointDepart points1509[] = {{"A", -4, -3, true}, {"B", 3, -2, true}, {"C", -1, 2, true}};
+constexpr TpointDepart points1509[] = {
+    {"A", -4, -3, true}, {"B", 3, -2, true}, {"C", -1, 2, true, -1.4, -1.2}};
 
 #define CONCLUSION "texte6 cadreSt7 texte8 texte9 texte10 texte11 texte12 texte13"
 constexpr TetapeImagiciel etapes1510[] = {
     {"", "", "", "A B [AB] K"},
     {"texte2", "texte3 texte14", "A B [AB] K", "[AA3] arc1 arc1e I"},
     {"texte3", "texte4", "[AA3] arc1 arc1e I", "[BB3] J arc2 arc2e K"},
-    {"texte4", "texte5", "[BB3] arc2 arc2e J", "I C [AA3]"},
-    {"texte5", CONCLUSION, "C", "J K2 [AC] [BC] [BB3]"},
+    {"texte4", "texte5", "[BB3] arc2 arc2e J", "I C C1 C2 [AA3]"},
+    {"texte5", CONCLUSION, "C C1 C2", "J K2 [AC] [BC] [BB3]"},
     {CONCLUSION, "", "[AC] [BC] K2", ""},
 };
 #undef CONCLUSION

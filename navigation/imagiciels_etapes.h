@@ -14,11 +14,13 @@ struct TetapeImagiciel {
 };
 
 // A point put back where the construction starts, in the step before the last; the draggable
-// ones are then fixed and black, and at the last step draggable and blue.
+// ones are then fixed and black, and at the last step draggable and blue. Its name stands at the
+// offset given, in columns and lines, on the side away from the figure.
 struct TpointDepart {
     const char* nom;
     double x, y;
     bool deplacable;
+    double etiquetteX = -1.2, etiquetteY = 0.2;
 };
 
 struct TimagicielEtapes {

@@ -18,11 +18,20 @@ const TelementTexte textesSymetrie[] = {
     {3.5, "Les points marqués en bleu peuvent être déplacés avec la souris."},
 };
 
-// A point the pupil drags, and its image in the axis.
-void creerPointEtImage(Tfigure& f, const std::string& nom, double x, double y)
+// A point the pupil drags, and its image in the axis, each name on the outer side of its figure
+// (offsets in columns and lines).
+struct TpointEtImage {
+    const char* nom;
+    double x, y;
+    double etiquetteX, etiquetteY, etiquetteImageX, etiquetteImageY;
+};
+
+void creerPointEtImage(Tfigure& f, const TpointEtImage& p)
 {
-    creerPointMobile(f, nom, bleuImagiciel, x, y);
-    creerSymetriqueDroite(f, nom + "'", "(X1X2)", nom, 0.3, 0.3, noirImagiciel);
+    creerPointMobile(f, p.nom, bleuImagiciel, p.x, p.y);
+    placerEtiquette(f, p.nom, p.etiquetteX, p.etiquetteY);
+    creerSymetriqueDroite(f, p.nom + std::string("'"), "(X1X2)", p.nom, p.etiquetteImageX,
+                          p.etiquetteImageY, noirImagiciel);
 }
 
 const TelementTexte textesPave[] = {
@@ -92,12 +101,15 @@ void preparerImagicielDiagramme(TdonneesCommunes& d, int disque)
 void preparerImagicielPave(TdonneesCommunes& d)
 {
     d.titreImagiciel = "Illustration du volume du pavé";
-    d.chapitreImagiciel = 13;
+    // Chapter codes count from 2 for chapter 1: this is chapter 13, the volumes.
+    d.chapitreImagiciel = 14;
     placerZone(*d.surfaceFigureImagiciel, 15, 170, 760, 320);
     Tfigure& f = *d.surfaceFigureImagiciel;
     f.echelle = 36;
     f.origineX = 250;
-    f.origineY = 270;
+    // The tallest box the points allow, 5 high and 3 deep along the oblique, reaches 8 units above
+    // its base: O low enough for its top to stay in the frame, its length written under it.
+    f.origineY = 300;
     f.axesVisibles = true;
     f.axesCaches = true;
     calculerFenetre(f);
@@ -142,7 +154,7 @@ void preparerImagicielPave(TdonneesCommunes& d)
     for (const auto& [a, b] : {std::pair{"O", "P"}, {"P", "LP"}, {"P", "HP"}})
         creerSegmentPointille(f, a, b, noirImagiciel);
 
-    creerCoteLongueur(f, "longueur", "O", "L", 0, 0, -1.2, noirImagiciel);
+    creerCoteLongueur(f, "longueur", "O", "L", 0, -0.4, 0.2, noirImagiciel);
     creerCoteLongueur(f, "hauteur", "O", "H", 0, -1.5, 0, noirImagiciel);
     ecrireTextesImagiciel(d, textesPave);
 }
@@ -158,18 +170,18 @@ void preparerImagicielSymetrie(TdonneesCommunes& d)
     creerPointSansNom(f, "X2", noirImagiciel, 0, 4);
     cacherObjets(f, "X1 X2");
     creerDroite(f, "X1", "X2", noirImagiciel, 1, 2);
-    creerPointEtImage(f, "A", -6, 1);
-    creerPointEtImage(f, "B", -2, 3);
-    creerPointEtImage(f, "C", -3, -1);
+    creerPointEtImage(f, {"A", -6, 1, -1.6, -0.55, 0.25, -0.55});
+    creerPointEtImage(f, {"B", -2, 3, 0.3, -1.1, -1.9, -1.1});
+    creerPointEtImage(f, {"C", -3, -1, -0.5, 0.1, -0.9, 0.1});
     creerPolygone(f, "ABC", "A B C", bleuImagiciel);
     creerPolygone(f, "A'B'C'", "A' B' C'", vertImage);
-    creerPointEtImage(f, "O", -5, -3);
-    creerPointEtImage(f, "R", -3.8, -3);
+    creerPointEtImage(f, {"O", -5, -3, 0, 0, 0.3, 0.3});
+    creerPointEtImage(f, {"R", -3.8, -3, 0.25, -0.55, 0, 0});
     cacherObjets(f, "R'");
     creerCercle(f, "c", "O", "R", bleuImagiciel, 1, 1);
     creerCercle(f, "c'", "O'", "R'", vertImage, 1, 1);
-    creerPointEtImage(f, "E", -6.5, 3);
-    creerPointEtImage(f, "G", -5, 4);
+    creerPointEtImage(f, {"E", -6.5, 3, 0, 0.2, -1.5, 0.2});
+    creerPointEtImage(f, {"G", -5, 4, 0, 0, -1.9, 0});
     creerDemiDroite(f, "E", "G", bleuImagiciel, 1, 1);
     creerDemiDroite(f, "E'", "G'", vertImage, 1, 1);
     ecrireTextesImagiciel(d, textesSymetrie);

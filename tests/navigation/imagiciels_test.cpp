@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <sstream>
+#include <tuple>
 
 #include "engine/figure/objets_par_nom.h"
 #include "engine/figure/peinture.h"
@@ -52,7 +53,7 @@ TEST_F(Imagiciels, ParcoursDesEtapes)
         {1506, "A B C (BC) a1 a2 a3 losa (AM)",
          {{"texte1 texte10", "A B C (BC)"},
           {"texte1 texte2", "A B C (BC) a1"},
-          {"texte1 texte2 texte3", "A (BC) a1 a2 a3"},
+          {"texte1 texte2 texte3", "A B C (BC) a1 a2 a3"},
           {"texte1 texte2 texte3 texte4 texte5 cadreSt6 texte7 texte8 texte9",
            "A B C (BC) a1 a2 a3 losa (AM)"}}},
         {1507, "A B [AB] a1 a2 a3 a4 [AM2] [BN2] med m3 [m2_5m2_6] [m5_4m5_7]",
@@ -108,7 +109,8 @@ TEST_F(Imagiciels, ParcoursDesEtapes)
 }
 
 // Everything a surface holds and shows: each object's kind, name, visibility, mobility, colour,
-// style and place, then every call of its painting with the pen, brush and font it was made with.
+// style and place (for a defined point), then every call of its painting with the pen, brush and
+// font it was made with.
 std::string etatDe(Tfigure& f)
 {
     std::ostringstream etat;
@@ -116,7 +118,9 @@ std::string etatDe(Tfigure& f)
         const Tobjet& o = *f.objets[static_cast<std::size_t>(i)];
         etat << o.nom << ' ' << o.genre << ' ' << o.visible << o.mobile << o.verrouille << o.indefini
              << ' ' << o.couleur << ' ' << o.trait << ' ' << o.epaisseur << ' ' << o.remplissage;
-        if (o.point) etat << ' ' << o.point->x << ' ' << o.point->y << " '" << o.point->etiquette << "'";
+        // An undefined point keeps the place it last had, which nothing shows or uses.
+        if (o.point && !o.indefini) etat << ' ' << o.point->x << ' ' << o.point->y;
+        if (o.point) etat << " '" << o.point->etiquette << "'";
         etat << '\n';
     }
     CanevasEnregistre k;
@@ -317,6 +321,43 @@ TEST_F(Imagiciels, LesArcsDuTriangleSeCoupentOuMontrentLEcart)
     }
 }
 
+// A fill never hides a stroke shown with it: each animation with fills makes them, and so paints
+// them, before every segment, line, half-line and arc it shows.
+TEST_F(Imagiciels, LesRemplissagesSontSousLesTraits)
+{
+    for (const int code : {1504, 1506, 1508, 1509}) {
+        lancer(code);
+        while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
+        int remplissage = 0, trait = 0;
+        for (int i = figureImagiciel->nbObjets; i >= 1; --i) {
+            const Tobjet& o = *figureImagiciel->objets[static_cast<std::size_t>(i)];
+            if (!o.visible || o.indefini) continue;
+            if (o.classe == affPolygone && o.remplissage != 0 && !remplissage) remplissage = i;
+            if (o.classe == affSegment || o.classe == affDroite || o.classe == affDemiDroite ||
+                o.classe == affArc)
+                trait = i;
+        }
+        EXPECT_TRUE(remplissage > 0 && remplissage < trait) << code;
+    }
+}
+
+// At the extreme sizes its blue points allow, the box keeps every corner within its frame.
+TEST_F(Imagiciels, LePaveResteDansSonCadre)
+{
+    lancer(1504);
+    Tfigure& f = *figureImagiciel;
+    for (const auto& [longueur, hauteur, profondeur] : {std::tuple{8, 5, 6}, {1, 5, 6}, {8, 1, 0}}) {
+        placerPoint(f, "L", longueur, 0);
+        placerPoint(f, "H", 0, hauteur);
+        placerPoint(f, "P", profondeur, 0);
+        for (const char* sommet : {"O", "L", "HP", "LHP"}) {
+            const int x = versPixelX(f, abscisse(f, sommet)), y = versPixelY(f, ordonnee(f, sommet));
+            EXPECT_TRUE(x > 2 && x < f.controle->Width() - 2 && y > 2 && y < f.controle->Height() - 2)
+                << sommet << " " << longueur << " " << hauteur << " " << profondeur;
+        }
+    }
+}
+
 // The midpoint of the perpendicular bisector is shown unnamed, as the text speaks of it.
 TEST_F(Imagiciels, MilieuSansNom)
 {
@@ -338,7 +379,8 @@ TEST_F(Imagiciels, TitresEtBoutons)
         {1501, "Illustration du diagramme demi-circulaire", texteNumero(509), false},
         {1502, "Illustration du diagramme circulaire", texteNumero(509), false},
         {1503, "Illustration de la symétrie axiale", "Imagiciel", false},
-        {1504, "Illustration du volume du pavé", texteNumero(514), false},
+        {1504, "Illustration du volume du pavé", "13. Parallélépipède rectangle. Mesures de volumes",
+         false},
         {1508, "Construction de la médiatrice avec un losange", "Imagiciel", true},
         {1510, "Construction d'un triangle connaissant les trois côtés", texteNumero(513), true},
         {1505, "Page à faire", "Imagiciel", false},
