@@ -1,5 +1,5 @@
 // The ink rule on the animations: each step, as the pupil first sees it going forward, on the
-// text surface and on the figure; and the triangle from three sides where the pupil drags AB.
+// text surface and on the figure; and the triangle from three sides at every length of AB.
 
 #include <gtest/gtest.h>
 
@@ -53,9 +53,10 @@ TEST_F(EncreImagiciels, leTriangleGardeSesNomsAuBlancQuandLEleveChangeAB)
     d.imagiciel = 1510;
     lancerImagiciel(d);
     while (d.etapeImagiciel < d.nbEtapesImagiciel) etapeSuivanteImagiciel(d);
-    for (const double xB : {-2.5, 2.0, 4.5}) {  // AB = 1,5, 6 and 8,5
+    // Every length the slider allows, 1 to 10, C's place or none among them.
+    for (double xB = -3; xB <= 6; xB += 0.5) {
         placerPoint(*figureImagiciel, "B", xB, -2);
-        EXPECT_EQ(faute(*figureImagiciel), "") << "B en " << xB;
+        EXPECT_EQ(faute(*figureImagiciel), "") << "AB = " << xB + 4;
     }
 }
 
