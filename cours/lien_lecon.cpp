@@ -134,7 +134,7 @@ void composerLien(Tcomposition& c, const TinstructionLecon& instruction)
         x = debut + largeurTexte(c, phrase);
     }
     ecrire(c, instruction, morceaux.back(), x, haut);
-    c.plume = std::max(c.plume, haut + pasLigne + 2);
+    c.plume = std::max(c.plume, haut + pasLigne);
 }
 
 // "bouton x y largeur": a link button of the window stands there, over free space.

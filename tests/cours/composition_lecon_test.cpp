@@ -64,7 +64,7 @@ const Ttexte* texte(const TpageLecon& page, const std::string& markup)
 TEST_F(Composition, unePhraseDeLienSePoseSurSonCadreEtLaSuiteLaSuit)
 {
     // The frame's line at y = 100 of the paint box: its zone, and the phrase, from 82 down.
-    const TpageLecon page = composer("titre\nlien 300 100 75 : {numérateur} de la fraction\n");
+    const TpageLecon page = composer("titre\nlien 300 100 75 : {numérateur} de la fraction\nEnsuite\n");
     const Ttexte* phrase = texte(page, "$knumérateur");
     ASSERT_TRUE(phrase);
     EXPECT_GE(phrase->x, 300 - gaucheImageCours);
@@ -73,6 +73,9 @@ TEST_F(Composition, unePhraseDeLienSePoseSurSonCadreEtLaSuiteLaSuit)
     ASSERT_TRUE(suite);
     EXPECT_EQ(suite->x, phrase->x + largeur("$knumérateur"));
     EXPECT_EQ(suite->y, phrase->y);
+    // The next line, as after any other.
+    ASSERT_TRUE(texte(page, "Ensuite"));
+    EXPECT_EQ(texte(page, "Ensuite")->y, phrase->y + 20);
 }
 
 // The window's line under a frame runs its whole width, a pixel past each end: the comma after a
