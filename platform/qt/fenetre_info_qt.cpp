@@ -1,5 +1,6 @@
 #include "platform/qt/fenetre_info_qt.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -70,7 +71,12 @@ FenetreInfoQt::~FenetreInfoQt()
     if (!widget_) return;
     widget_->oublierProprietaire();
     widget_->hide();
-    widget_->deleteLater();
+    // Freed by the event loop that runs, but never by a message box's own loop, which this window
+    // closing as the box takes the focus would otherwise run it in: freed once the box is gone.
+    if (QWidget* boite = QApplication::activeModalWidget())
+        QObject::connect(boite, &QObject::destroyed, widget_, &QObject::deleteLater);
+    else
+        widget_->deleteLater();
 }
 
 void FenetreInfoQt::setClientSize(int largeur, int hauteur)

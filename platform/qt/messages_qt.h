@@ -1,7 +1,9 @@
 #pragma once
-// Qt's own messages (warnings about the session's runtime folder, the audio device, fonts...)
-// are not for the pupil: the program reports its failures on screen or stays silent.
+// Qt's own messages: its noise (the session's runtime folder, the audio device, what a platform
+// cannot do) is not for the pupil's terminal; what tells why the program failed or went away,
+// as the display's connection broken, reaches it.
 
-// Drops every Qt message but the fatal ones, which still end the program with their text.
-// Called first thing at start, before the application object reports anything.
+// Drops Qt's debug messages and its known noise; the others reach the terminal as Qt writes them,
+// and the fatal ones still end the program. Called first thing at start, before the application
+// object reports anything.
 void taireMessagesQt();

@@ -1,12 +1,9 @@
 #include "platform/qt/plateforme_qt.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
-#include <QMessageBox>
-#include <QPointer>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -15,38 +12,12 @@
 #include <utility>
 
 #include "platform/jpeg/jpeg.h"
+#include "platform/qt/boite_message_qt.h"
 #include "platform/qt/fenetre_info_qt.h"
 #include "platform/qt/image_qt.h"
 #include "platform/qt/unicode.h"
 
 namespace {
-
-struct TtexteBouton {
-    QMessageBox::StandardButton bouton;
-    const char* texte;
-};
-
-// Qt names its standard buttons in English whatever the language of the system. The letter after
-// "&" alone presses the button, as in English.
-constexpr TtexteBouton textesBoutons[] = {
-    {QMessageBox::Ok, "OK"},
-    {QMessageBox::Yes, "&Oui"},
-    {QMessageBox::No, "&Non"},
-};
-
-// Shows a box over the whole application and gives the focus back to the control that had it,
-// as the pupil was typing there before the message.
-QMessageBox::StandardButton executerBoite(QMessageBox& boite)
-{
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    for (const TtexteBouton& b : textesBoutons)
-        if (QAbstractButton* bouton = boite.button(b.bouton))
-            bouton->setText(QString::fromLatin1(b.texte));
-    boite.setWindowModality(Qt::ApplicationModal);
-    boite.exec();
-    if (focus) focus->setFocus();
-    return boite.standardButton(boite.clickedButton());
-}
 
 // The desktops' calculators, in the order they are looked for.
 constexpr std::array<const char*, 6> calculatrices = {
@@ -69,16 +40,13 @@ LecteurSonQt& PlateformeQt::sonDuBip(unsigned genre)
 
 void PlateformeQt::afficherMessage(const std::string& texte, const std::string& titre)
 {
-    QMessageBox boite(QMessageBox::NoIcon, versUnicode(titre), versUnicode(texte), QMessageBox::Ok,
-                      QApplication::activeWindow());
-    executerBoite(boite);
+    executerBoite(QMessageBox::NoIcon, titre, texte, QMessageBox::Ok);
 }
 
 bool PlateformeQt::demanderOuiNon(const std::string& texte, const std::string& titre)
 {
-    QMessageBox boite(QMessageBox::Question, versUnicode(titre), versUnicode(texte),
-                      QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    return executerBoite(boite) == QMessageBox::Yes;
+    return executerBoite(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void PlateformeQt::bip(unsigned genre) { sonDuBip(genre).Play(); }

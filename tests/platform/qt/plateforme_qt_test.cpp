@@ -6,12 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <thread>
 
+#include "platform/double/controles_enregistres.h"
+#include "platform/qt/fenetre_info_qt.h"
 #include "platform/qt/image_qt.h"
 #include "platform/qt/plateforme_qt.h"
 
@@ -67,6 +72,12 @@ private:
     QTimer minuteur_;
 };
 
+// Runs GESTE from within the next box's own event loop.
+void pendantLaBoite(std::function<void(QMessageBox&)> geste)
+{
+    QTimer::singleShot(0, [geste] { geste(*qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); });
+}
+
 }  // namespace
 
 TEST(PlateformeQt, lesBoitesParlentFrancais)
@@ -81,6 +92,54 @@ TEST(PlateformeQt, lesBoitesParlentFrancais)
     Repondeur repondeur(QStringLiteral("OK"));
     p.afficherMessage("Bravo !", "Vastrelle");
     EXPECT_EQ(repondeur.boutons, QStringList({"OK"}));
+}
+
+// The "leave the exercise?" box asked while a note has the focus: the note goes away, freed only
+// after the box, which belongs to the main window and waits for the pupil's answer.
+TEST(PlateformeQt, uneNoteQuiSeFermeNEmportePasLaBoite)
+{
+    QWidget principale;
+    principale.show();
+    auto note = std::make_unique<FenetreInfoQt>();
+    note->OnFermer.lier(gardeOuverte(), [&] { note.reset(); });
+    note->Show();
+    const QPointer<QWidget> widgetNote = &note->widget();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetNote));
+    pendantLaBoite([&](QMessageBox& boite) {
+        EXPECT_EQ(boite.parentWidget(), &principale);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return note == nullptr; }));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(widgetNote && widgetNote->isHidden());
+        boite.button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(PlateformeQt().demanderOuiNon("Voulez-vous abandonner cet exercice ?", "Vastrelle"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(widgetNote, nullptr);
+}
+
+// A key held down when the box opened, its repeats and its release, answers nothing: only a key
+// pressed after it showed does.
+TEST(PlateformeQt, uneToucheTenueNeRepondPas)
+{
+    const struct {
+        Qt::Key tenue, pressee;
+        bool oui;
+    } cas[] = {{Qt::Key_Return, Qt::Key_N, false}, {Qt::Key_O, Qt::Key_N, false},
+               {Qt::Key_N, Qt::Key_Return, true}};
+    PlateformeQt p;
+    for (const auto& c : cas) {
+        pendantLaBoite([&](QMessageBox& boite) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&boite));
+            QWidget* focus = boite.focusWidget() ? boite.focusWidget() : &boite;
+            for (const bool appui : {false, true, false, true})
+                QTest::simulateEvent(focus, appui, c.tenue, {}, {}, true);
+            QTest::simulateEvent(focus, false, c.tenue, {}, {}, false);
+            QTest::qWait(150);  // past the animated click of a shortcut letter
+            EXPECT_TRUE(boite.isVisible()) << c.tenue;
+            QTest::simulateEvent(focus, true, c.pressee, {}, {}, false);
+        });
+        EXPECT_EQ(p.demanderOuiNon("Voulez-vous abandonner cet exercice ?", "Vastrelle"), c.oui) << c.tenue;
+    }
 }
 
 TEST(PlateformeQt, uneImageJpegArriveAvecSaTailleEtSesCouleurs)
