@@ -1,5 +1,6 @@
 // The program's entry: the application, the program's services, the main window and the message
-// loop, which runs until the window closes. Nothing of Qt's own reaches the terminal.
+// loop, which runs until the window closes. Of Qt's own messages, only its known noise is kept
+// from the terminal.
 
 #include <QApplication>
 
