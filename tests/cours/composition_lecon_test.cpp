@@ -466,6 +466,9 @@ TEST_F(Composition, uneLettreToucheeUnDessinCoupeCacheOuSansEncreArretentLaConst
          "11: le remplissage cache le trait de la ligne 10"},
         {figure + "point C 40 1 invisible\npoint D 41 1 invisible\nsegment C D\nfin\n",
          "7: ce qui est dessiné ne laisse aucune encre dans sa boîte"},
+        {"titre\nfigure 100 360 200\npoint O 6 0.1 sans-nom\npoint X 9 0.1 sans-nom\nrapporteur O X 2\n"
+         "point P 1 1.7 invisible\npoint Q 11 1.7 invisible\nsegment P Q\nfin\n",
+         "5: \"$<20\" touche le trait de la ligne 8"},
     };
     for (const auto& c : cas) EXPECT_EQ(erreur(c.source).rfind(c.message, 0), 0u) << c.source << " -> " << erreur(c.source);
     // Lines are cut at the box on purpose, letters stand on the light lines of a grid, a protractor
