@@ -225,19 +225,23 @@ std::optional<std::string> ProgrammeObserve::arretPropre(int attenteSecondes)
 
 void ProgrammeObserve::demanderFermeture() { envoyerProtocole(ecran_, fenetre_, "WM_DELETE_WINDOW", CurrentTime); }
 
-std::optional<Cadre> ProgrammeObserve::boite() const
+std::optional<Cadre> ProgrammeObserve::autreFenetre(bool boite) const
 {
     const Atom pidFenetre = atome(ecran_, "_NET_WM_PID"), type = atome(ecran_, "_NET_WM_WINDOW_TYPE"),
                dialogue = atome(ecran_, "_NET_WM_WINDOW_TYPE_DIALOG");
     for (Window w : fenetresDuHaut(ecran_)) {
         XWindowAttributes a;
         if (w != fenetre_ && propriete(ecran_, w, pidFenetre) == static_cast<unsigned long>(pid_) &&
-            propriete(ecran_, w, type) == dialogue && XGetWindowAttributes(ecran_, w, &a) &&
+            (propriete(ecran_, w, type) == dialogue) == boite && XGetWindowAttributes(ecran_, w, &a) &&
             a.map_state == IsViewable)
             return Cadre{a.x, a.y, a.width, a.height};
     }
     return std::nullopt;
 }
+
+std::optional<Cadre> ProgrammeObserve::boite() const { return autreFenetre(true); }
+
+bool ProgrammeObserve::fenetreInfo() const { return autreFenetre(false).has_value(); }
 
 void ProgrammeObserve::interrompre()
 {

@@ -35,6 +35,8 @@ public:
     bool fenetreExiste() const { return fenetre_ != None && !fenetrePerdue_; }
     // The program's message box on screen, in screen coordinates.
     std::optional<Cadre> boite() const;
+    // Its borderless information window on screen.
+    bool fenetreInfo() const;
     Cadre fenetre() const { return cadre_; }
     // The end of the journal, from its first sanitizer report if there is one.
     std::string finJournal() const;
@@ -42,6 +44,8 @@ public:
     void interrompre();
 
 private:
+    // Another window of the program on screen, a message box or not.
+    std::optional<Cadre> autreFenetre(bool boite) const;
     void lireEvenements();
     std::optional<std::string> codeSortie() const;
 

@@ -4,16 +4,17 @@
 // the trees' contents and the arrows on screen. After every event the window must answer a ping;
 // every batch, the program's journal must hold no sanitizer report. A crash, a report, a hang, a
 // lost window or a message box that does not close stops the run with the seed and the last
-// events; so does a run whose routes to exercise 249 never reach its first question nor the box
-// asking to leave the exercise under way.
+// events, and the events sent with that seed are written beside the journal: --rejouer sends them
+// again, with the same waits. A run where one of the routes, taken five times, never arrives where
+// it leads fails too.
 //   singe PROGRAMME [--graines A-B] [--evenements N] [--duree SECONDES] [--attente SECONDES]
 //         [--journal FICHIER]
+//   singe PROGRAMME --rejouer FICHIER [--attente SECONDES] [--journal FICHIER]
 // Each seed starts the program and sends it N events; its Quit button on the welcome screen
 // closes it, and it is started again. Then it is closed as a window manager does, and must stop
 // with code 0 and a clean journal. The run ends after the last seed or after SECONDES.
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
 
@@ -22,13 +23,14 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
+#include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <map>
-#include <memory>
 #include <optional>
 #include <random>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -36,7 +38,7 @@
 
 #include "clavier.h"
 #include "navigation/arbres.h"
-#include "programme_observe.h"
+#include "seance.h"
 
 namespace {
 
@@ -67,16 +69,13 @@ constexpr Zone zones[] = {
 constexpr std::size_t indiceFigure = 8;
 static_assert(std::string_view(zones[indiceFigure].nom) == "figure");
 
-struct Point {
-    int x, y;
-};
-
-// A tree of the window: the tab of its page, the column through its roots' arrows and the band of
-// its rows, in the window's coordinates. The arrows of the roots of a tree of the same page whose
-// roots stay folded give the height of a row.
+// A tree of the window: the tab of its page and that page, the column through its roots' arrows
+// and the band of its rows, in the window's coordinates. The arrows of the roots of a tree of the
+// same page whose roots stay folded give the height of a row.
 struct ArbreVu {
     std::span<const TLigneArbre> (*lignes)();
     Point onglet;
+    const char* page;
     int xFleche, haut, bas;
     int xEchelle;
 };
@@ -89,10 +88,10 @@ constexpr int decalageTexte = 100;
 // An exercise's number is its node's index in the exercise tree.
 constexpr int numeroExercice249 = 249;
 
-constexpr ArbreVu arbreExercices = {lignesArbreChoixExercice, {75, 20}, 405, 90, 598, 405};
-constexpr ArbreVu arbreImagiciels = {lignesArbreChoixImagiciel, {75, 20}, 12, 430, 598, 405};
-constexpr ArbreVu arbreCours = {lignesArbreChoixCours, {75, 20}, 12, 90, 420, 405};
-constexpr ArbreVu arbreAlphabetique = {lignesArbreAlphabetique, {675, 20}, 405, 90, 598, 12};
+constexpr ArbreVu arbreExercices = {lignesArbreChoixExercice, {75, 20}, "sommaire", 405, 90, 598, 405};
+constexpr ArbreVu arbreImagiciels = {lignesArbreChoixImagiciel, {75, 20}, "sommaire", 12, 430, 598, 405};
+constexpr ArbreVu arbreCours = {lignesArbreChoixCours, {75, 20}, "sommaire", 12, 90, 420, 405};
+constexpr ArbreVu arbreAlphabetique = {lignesArbreAlphabetique, {675, 20}, "index", 405, 90, 598, 12};
 
 int clarte(unsigned long p) { return static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)); }
 
@@ -147,25 +146,31 @@ std::vector<int> feuillesSous(std::span<const TLigneArbre> lignes, std::string_v
     return feuilles;
 }
 
+// What the leaf of a route opens, looked for on screen once it is opened.
+enum class Destination { exercice249, construction, pageCours, vocabulaire };
+
 // From any page (the welcome screen's Enter first): the tab, the arrows that open the way down the
 // tree to one of the route's leaves, the leaf twice (selected, then opened), then the clicks after.
 struct Route {
     const char* nom;
     const ArbreVu* arbre;
     std::vector<int> (*feuilles)(std::span<const TLigneArbre>);
+    Destination destination;
     std::vector<Point> ensuite;
-    // The route ends on exercise 249's first question: the monkey looks whether it got there.
-    bool versExercice249 = false;
 };
+
+// The construction's Suite button, which the route then presses.
+constexpr Point boutonSuite = {726, 256};
 
 const Route routes[] = {
     {"exercice 249", &arbreExercices, [](std::span<const TLigneArbre>) { return std::vector<int>{numeroExercice249}; },
-     {}, true},
+     Destination::exercice249, {}},
     {"construction", &arbreImagiciels, [](std::span<const TLigneArbre> l) { return feuillesSous(l, "Constructions"); },
-     {{726, 256}, {726, 256}, {726, 256}}},
+     Destination::construction, {boutonSuite, boutonSuite, boutonSuite}},
     {"page de cours", &arbreCours, [](std::span<const TLigneArbre> l) { return feuillesSous(l, l[0].texte); },
-     {{389, 216}}},
-    {"vocabulaire", &arbreAlphabetique, [](std::span<const TLigneArbre> l) { return feuillesSous(l, l[0].texte); }, {}},
+     Destination::pageCours, {{389, 216}}},
+    {"vocabulaire", &arbreAlphabetique, [](std::span<const TLigneArbre> l) { return feuillesSous(l, l[0].texte); },
+     Destination::vocabulaire, {}},
 };
 
 struct Page {
@@ -188,31 +193,26 @@ const char* const touches[] = {
     "U4E2D", "U1F600"};
 constexpr int nombreTouches = sizeof touches / sizeof *touches;
 
-// The welcome screen's Quit button: the one place where the window may close.
-constexpr Zone quitterAccueil = {"Quitter", 700, 532, 779, 566, 0};
-constexpr int evenementsParLot = 25, evenementsRetenus = 40;
-constexpr auto delaiFermeture = std::chrono::seconds(10);
+constexpr int evenementsParLot = 25;
+// A route taken this often over the run must arrive at least once.
+constexpr int routesAvantVerdict = 5;
 
 struct Options {
-    std::string programme, journal = "singe-programme.log";
+    std::string programme, journal = "singe-programme.log", rejeu;
     unsigned premiere = 1, derniere = 1;
     int evenements = 400, duree = 0, attente = 30;
 };
 
-struct Panne {
-    std::string raison;
-};
-struct Fermeture {};
-
 struct Bilan {
     int evenements = 0, demarrages = 0, boites = 0;
-    std::map<std::string, int> routes, fins, pages;
+    std::map<std::string, int> routes, arrivees, fins, pages;
     void ajouter(const Bilan& b)
     {
         evenements += b.evenements;
         demarrages += b.demarrages;
         boites += b.boites;
         for (const auto& [nom, n] : b.routes) routes[nom] += n;
+        for (const auto& [nom, n] : b.arrivees) arrivees[nom] += n;
         for (const auto& [nom, n] : b.fins) fins[nom] += n;
         for (const auto& [nom, n] : b.pages) pages[nom] += n;
     }
@@ -231,13 +231,22 @@ std::ostream& operator<<(std::ostream& sortie, const Bilan& b)
 
 std::string texte(Point p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
 
-bool dansZone(const Zone& z, Point p) { return z.gauche <= p.x && p.x <= z.droite && z.haut <= p.y && p.y <= z.bas; }
+// The command that plays these events again, with this program and this monkey.
+std::string ligneRejeu(const Options& o, const std::string& envois)
+{
+    return "tests/parcours/singe.sh --programme " + std::filesystem::absolute(o.programme).string() + " --singe " +
+           std::filesystem::read_symlink("/proc/self/exe").string() + " --attente " + std::to_string(o.attente) +
+           " --rejouer " + envois;
+}
 
 class Singe {
 public:
     Singe(Display* ecran, const Clavier& clavier, const Options& options, unsigned graine,
           Horloge::time_point fin)
-        : ecran_(ecran), clavier_(clavier), options_(options), graine_(graine), fin_(fin), hasard_(graine)
+        : seance_(ecran, clavier, options.programme, options.journal, options.attente),
+          options_(options),
+          graine_(graine),
+          fin_(fin)
     {
     }
 
@@ -247,22 +256,31 @@ public:
         try {
             demarrer();
             while (bilan_.evenements < options_.evenements && Horloge::now() < fin_) {
+                // Each event draws from the seed and its own number: where the program's timing
+                // changes what one event does, the events after it stay the same.
+                std::seed_seq germe{graine_, static_cast<unsigned>(bilan_.evenements)};
+                hasard_.seed(germe);
                 try {
                     agir();
-                    if (++bilan_.evenements % evenementsParLot == 0) verifierLot();
                 } catch (const Fermeture&) {
                     demarrer();
                 }
+                seance_.evenementSuivant();
+                if (++bilan_.evenements % evenementsParLot == 0) verifierLot();
             }
-            try {
-                fermer();
-            } catch (const Fermeture&) {
-                // Closed cleanly by a Quit pressed just before.
-            }
+            seance_.fermer();
         } catch (const Panne& panne) {
-            signaler(panne.raison);
+            const std::string envois = std::filesystem::absolute(options_.journal)
+                                           .replace_filename("singe-graine-" + std::to_string(graine_) + ".evenements")
+                                           .string();
+            seance_.signaler("avec la graine " + std::to_string(graine_) + " à l'événement " +
+                                 std::to_string(bilan_.evenements),
+                             panne.raison);
+            seance_.ecrireEnvois(envois);
+            std::cerr << "pour rejouer ces événements : " << ligneRejeu(options_, envois) << std::endl;
             return false;
         }
+        bilan_.demarrages = seance_.demarrages();
         std::cout << "graine " << graine_ << " : " << bilan_ << std::endl;
         return true;
     }
@@ -273,77 +291,18 @@ private:
     int tirer(int n) { return std::uniform_int_distribution<int>(0, n - 1)(hasard_); }
     bool pile(int pourcent) { return tirer(100) < pourcent; }
 
-    void noter(const std::string& evenement)
-    {
-        derniers_.push_back("#" + std::to_string(bilan_.evenements) + " " + evenement);
-        if (derniers_.size() > evenementsRetenus) derniers_.pop_front();
-    }
+    void noter(const std::string& evenement) { seance_.noter(evenement); }
 
     void demarrer()
     {
-        programme_.reset();
-        programme_ = std::make_unique<ProgrammeObserve>(ecran_, options_.programme, options_.journal);
-        ++bilan_.demarrages;
-        appuiQuitter_ = {};
         pas_ = 0;
-        noter("démarrage du programme");
-        if (auto raison = programme_->demarrer(options_.attente)) throw Panne{*raison};
-    }
-
-    // The window answers; a window that does not is stopped so that the sanitizer shows where.
-    std::optional<std::string> attendreReponse()
-    {
-        auto raison = programme_->repond(options_.attente);
-        if (raison && programme_->fenetreExiste() && programme_->enMarche()) {
-            programme_->interrompre();
-            throw Panne{*raison};
-        }
-        return raison;
-    }
-
-    // After each event. The window may go away only by the welcome screen's Quit, pressed less
-    // than a few seconds before: the program may finish what it was doing before it closes.
-    void apres()
-    {
-        const auto raison = attendreReponse();
-        if (!raison) return;
-        if (Horloge::now() - appuiQuitter_ > delaiFermeture) throw Panne{*raison};
-        if (auto arret = programme_->arretPropre(options_.attente)) throw Panne{"après Quitter sur l'accueil, " + *arret};
-        noter("fermé par Quitter, redémarrage");
-        throw Fermeture{};
-    }
-
-    // As a window manager's close button: from a page back to the welcome screen, from there the
-    // end. A message box is answered first.
-    void fermer()
-    {
-        for (int essai = 0; essai < 10 && programme_->enMarche() && programme_->fenetreExiste(); ++essai) {
-            if (auto b = programme_->boite()) {
-                bouger(pointDans(*b));
-                frapper("Escape");
-                continue;
-            }
-            noter("fermeture demandée");
-            programme_->demanderFermeture();
-            attendreReponse();
-        }
-        if (auto raison = programme_->arretPropre(options_.attente)) throw Panne{"à la fermeture, " + *raison};
+        seance_.demarrer();
     }
 
     void verifierLot()
     {
-        if (auto rapport = programme_->rapportSanitizer()) throw Panne{*rapport};
+        seance_.verifierJournal();
         ++bilan_.pages[pageAffichee()];
-    }
-
-    unsigned long pixel(Point p)
-    {
-        const Cadre f = programme_->fenetre();
-        XImage* image = XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + p.x, f.y + p.y, 1, 1, AllPlanes, ZPixmap);
-        if (!image) return 0;
-        const unsigned long couleur = XGetPixel(image, 0, 0) & 0xFFFFFF;
-        XDestroyImage(image);
-        return couleur;
     }
 
     std::string pageAffichee()
@@ -356,45 +315,25 @@ private:
             return true;
         };
         for (const Page& p : pages)
-            if (proche(pixel({p.x, p.y}), p.couleur)) return p.nom;
+            if (proche(seance_.pixel({p.x, p.y}), p.couleur)) return p.nom;
         return "autre";
-    }
-
-    // The pointer, in the window's coordinates.
-    void bouger(Point p)
-    {
-        const Cadre f = programme_->fenetre();
-        XTestFakeMotionEvent(ecran_, DefaultScreen(ecran_), f.x + p.x, f.y + p.y, CurrentTime);
-    }
-
-    void bouton(unsigned numero, bool appuye)
-    {
-        XTestFakeButtonEvent(ecran_, numero, appuye, CurrentTime);
-        XFlush(ecran_);
-    }
-
-    void noterAppui(Point p)
-    {
-        if (dansZone(quitterAccueil, p)) appuiQuitter_ = Horloge::now();
     }
 
     void cliquer(Point p, unsigned numero = 1)
     {
         noter("clic " + std::to_string(numero) + " " + texte(p));
-        bouger(p);
-        bouton(numero, true);
-        // The welcome screen's pictures answer every button.
-        noterAppui(p);
-        apres();
-        bouton(numero, false);
-        apres();
+        seance_.bouger(p);
+        seance_.bouton(numero, true);
+        seance_.apres();
+        seance_.bouton(numero, false);
+        seance_.apres();
     }
 
     void frapper(const std::string& nom, bool controle = false, bool alt = false)
     {
         noter(std::string("touche ") + (controle ? "Ctrl+" : "") + (alt ? "Alt+" : "") + nom);
-        clavier_.frapper(nom, controle, alt);
-        apres();
+        seance_.frapper(nom, controle, alt);
+        seance_.apres();
     }
 
     const Zone& zone()
@@ -409,16 +348,11 @@ private:
 
     Point pointDans(const Zone& z) { return {z.gauche + tirer(z.droite - z.gauche + 1), z.haut + tirer(z.bas - z.haut + 1)}; }
 
-    // A point of a message box, in the window's coordinates.
-    Point pointDans(const Cadre& b)
-    {
-        const Cadre f = programme_->fenetre();
-        return {b.x - f.x + tirer(b.largeur), b.y - f.y + tirer(b.hauteur)};
-    }
+    Point pointDans(const Cadre& b) { return {b.x + tirer(b.largeur), b.y + tirer(b.hauteur)}; }
 
     void agir()
     {
-        if (auto boite = programme_->boite()) return repondreBoite(*boite);
+        if (auto boite = seance_.boite()) return repondreBoite(*boite);
         boitesDeSuite_ = 0;
         const Zone& z = zone();
         const Point p = pointDans(z);
@@ -427,24 +361,23 @@ private:
             cliquer(p);
         } else if (choix < 36) {
             noter("double clic " + texte(p) + " " + z.nom);
-            bouger(p);
-            for (bool appuye : {true, false, true, false}) bouton(1, appuye);
-            noterAppui(p);
-            apres();
+            seance_.bouger(p);
+            for (bool appuye : {true, false, true, false}) seance_.bouton(1, appuye);
+            seance_.apres();
         } else if (choix < 38) {
             cliquer(p, pile(50) ? 3 : 2);
         } else if (choix < 50) {
             glisser(pile(70) ? zones[indiceFigure] : z);
         } else if (choix < 60) {
             noter("survol " + texte(p) + " " + z.nom);
-            bouger(p);
-            apres();
+            seance_.bouger(p);
+            seance_.apres();
         } else if (choix < 65) {
             const unsigned sens = pile(50) ? 4 : 5;
             noter(std::string("molette ") + (sens == 4 ? "haut " : "bas ") + texte(p));
-            bouger(p);
-            for (int n = 1 + tirer(5); n > 0; --n) bouton(sens, true), bouton(sens, false);
-            apres();
+            seance_.bouger(p);
+            for (int n = 1 + tirer(5); n > 0; --n) seance_.bouton(sens, true), seance_.bouton(sens, false);
+            seance_.apres();
         } else if (choix < 83) {
             frapper(touches[tirer(nombreTouches)], pile(8), pile(4));
         } else if (choix < 91) {
@@ -456,7 +389,7 @@ private:
             const int ms = 50 + tirer(450);
             noter("pause " + std::to_string(ms) + " ms");
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-            apres();
+            seance_.apres();
         }
     }
 
@@ -465,19 +398,18 @@ private:
     {
         Point p = pointDans(z);
         noter("glisser depuis " + texte(p) + " " + z.nom);
-        bouger(p);
-        bouton(1, true);
-        noterAppui(p);
-        apres();
+        seance_.bouger(p);
+        seance_.bouton(1, true);
+        seance_.apres();
         for (int n = 2 + tirer(7); n > 0; --n) {
             p = {std::clamp(p.x + tirer(121) - 60, -20, 1020), std::clamp(p.y + tirer(121) - 60, -20, 760)};
             noter("  vers " + texte(p));
-            bouger(p);
-            apres();
+            seance_.bouger(p);
+            seance_.apres();
         }
         noter("  lâché");
-        bouton(1, false);
-        apres();
+        seance_.bouton(1, false);
+        seance_.apres();
     }
 
     // The centres of the dark marks of a column of the window between two heights: the arrows of a
@@ -485,34 +417,35 @@ private:
     std::vector<int> marques(int x, int haut, int bas)
     {
         std::vector<int> centres;
-        const Cadre f = programme_->fenetre();
-        XImage* image = XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x, f.y + haut, 1,
-                                  static_cast<unsigned>(bas - haut), AllPlanes, ZPixmap);
-        if (!image) return centres;
+        const std::vector<unsigned long> colonne = seance_.pixels({x, haut}, 1, bas - haut);
         int debut = -1;
         for (int y = 0; y <= bas - haut; ++y) {
-            const unsigned long p = y < bas - haut ? XGetPixel(image, 0, y) : 0xFFFFFF;
-            const bool sombre = fleche(p);
+            const bool sombre = y < bas - haut && fleche(colonne[static_cast<std::size_t>(y)]);
             if (sombre && debut < 0) debut = y;
             if (!sombre && debut >= 0) {
                 centres.push_back(haut + (debut + y - 1) / 2);
                 debut = -1;
             }
         }
-        XDestroyImage(image);
         return centres;
     }
 
     // Where the tree's first row stands and how tall a row is, read from the arrows on screen. The
-    // height is kept: the tree of the scale may have no two folded roots in view the next time.
+    // height is kept: the tree of the scale may have no two folded roots in view the next time. The
+    // tree paints its scroll back to the top after it answers the ping: its first root shows in its
+    // first row then.
     std::optional<std::pair<int, int>> rangees(const ArbreVu& a)
     {
-        const std::vector<int> premieres = marques(a.xFleche, a.haut, a.bas);
-        const std::vector<int> echelle = marques(a.xEchelle, 90, 598);
-        for (std::size_t i = 1; i < echelle.size(); ++i)
-            if (const int d = echelle[i] - echelle[i - 1]; pas_ == 0 || d < pas_) pas_ = d;
-        if (premieres.empty() || pas_ < 8) return std::nullopt;
-        return std::pair{premieres.front(), pas_};
+        for (int essai = 0; essai < 20; ++essai) {
+            const std::vector<int> premieres = marques(a.xFleche, a.haut, a.bas);
+            const std::vector<int> echelle = marques(a.xEchelle, 90, 598);
+            for (std::size_t i = 1; i < echelle.size(); ++i)
+                if (const int d = echelle[i] - echelle[i - 1]; pas_ == 0 || d < pas_) pas_ = d;
+            if (!premieres.empty() && pas_ >= 8 && premieres.front() < a.haut + pas_)
+                return std::pair{premieres.front(), pas_};
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return std::nullopt;
     }
 
     // The arrow of the row centred at this height points down: just above its middle it is twice
@@ -520,14 +453,10 @@ private:
     // background, white or the blue of a selected row, read right of it.
     bool flecheDepliee(int x, int y)
     {
-        const Cadre f = programme_->fenetre();
-        XImage* image =
-            XGetImage(ecran_, DefaultRootWindow(ecran_), f.x + x - 4, f.y + y - 1, 15, 1, AllPlanes, ZPixmap);
-        if (!image) return false;
-        const int fond = clarte(XGetPixel(image, 14, 0));
+        const std::vector<unsigned long> ligne = seance_.pixels({x - 4, y - 1}, 15, 1);
+        const int fond = clarte(ligne[14]);
         int largeur = 0;
-        for (int i = 0; i < 11; ++i) largeur += clarte(XGetPixel(image, i, 0)) < fond - 150;
-        XDestroyImage(image);
+        for (int i = 0; i < 11; ++i) largeur += clarte(ligne[static_cast<std::size_t>(i)]) < fond - 150;
         return largeur >= 5;
     }
 
@@ -547,18 +476,32 @@ private:
         return deplies;
     }
 
+    // The tree's page shows, from the welcome screen by its Enter, even when a page's Quit is still
+    // taking the program back there.
+    bool ouvrirOnglet(const ArbreVu& a)
+    {
+        for (int fois = 0; fois < 2; ++fois) {
+            if (pageAffichee() == "accueil") cliquer({360, 480});
+            cliquer(a.onglet);
+            for (int essai = 0; essai < 20; ++essai) {
+                if (pageAffichee() == a.page) return true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        }
+        return false;
+    }
+
     void suivre(const Route& r)
     {
         noter(std::string("route vers ") + r.nom);
         ++bilan_.routes[r.nom];
-        if (pageAffichee() == "accueil") cliquer({360, 480});
-        cliquer(r.arbre->onglet);
+        if (!ouvrirOnglet(*r.arbre)) return noterFin(r, "onglet sans effet");
         // The tree back to its top, as the wheel may have left it anywhere.
         const Point milieu = {r.arbre->xFleche + decalageTexte, (r.arbre->haut + r.arbre->bas) / 2};
         noter("molette haut " + texte(milieu) + " jusqu'en haut de l'arbre");
-        bouger(milieu);
-        for (int n = 0; n < 100; ++n) bouton(4, true), bouton(4, false);
-        apres();
+        seance_.bouger(milieu);
+        for (int n = 0; n < 100; ++n) seance_.bouton(4, true), seance_.bouton(4, false);
+        seance_.apres();
         const auto mesure = rangees(*r.arbre);
         if (!mesure) return noterFin(r, "arbre illisible");
         const auto [premiere, pas] = *mesure;
@@ -568,46 +511,88 @@ private:
             return r.arbre->xFleche + retrait * lignes[static_cast<std::size_t>(noeud)].niveau;
         };
         const auto y = [&](int noeud) { return premiere + pas * rangee(lignes, deplies, noeud); };
+        const auto enVue = [&](int noeud) { return y(noeud) + pas / 2 <= r.arbre->bas; };
+        // As far as the tree shows: the nodes a leaf's way brings into view are taken as folded.
+        const auto enVueOuverte = [&](int f) {
+            std::vector<bool> ouverts = deplies;
+            for (int n : ancetres(lignes, f)) ouverts[static_cast<std::size_t>(n)] = true;
+            return premiere + pas * rangee(lignes, ouverts, f) + pas / 2 <= r.arbre->bas;
+        };
+        // The tree answers the ping before it lays its rows out again: the arrow turns first. Then
+        // the nodes that come into view show the state they were left in, unfolded or not.
         const auto cliquerFleche = [&](int noeud) {
-            cliquer({x(noeud), y(noeud)});
-            deplies[static_cast<std::size_t>(noeud)].flip();
+            const Point fleche = {x(noeud), y(noeud)};
+            cliquer(fleche);
+            const bool deplie = !deplies[static_cast<std::size_t>(noeud)];
+            for (int essai = 0; essai < 20 && flecheDepliee(fleche.x, fleche.y) != deplie; ++essai)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            deplies = lireDeplies(*r.arbre, lignes, premiere, pas);
         };
 
         // A leaf in view once its way is open, when the route has one.
-        std::vector<int> feuilles = r.feuilles(lignes), enVue;
-        for (int f : feuilles) {
-            std::vector<bool> ouverts = deplies;
-            for (int n : ancetres(lignes, f)) ouverts[static_cast<std::size_t>(n)] = true;
-            if (premiere + pas * rangee(lignes, ouverts, f) + pas / 2 <= r.arbre->bas) enVue.push_back(f);
-        }
-        if (!enVue.empty()) feuilles = enVue;
+        std::vector<int> feuilles = r.feuilles(lignes), visibles;
+        std::ranges::copy_if(feuilles, std::back_inserter(visibles), enVueOuverte);
+        if (!visibles.empty()) feuilles = visibles;
         const int feuille = feuilles[static_cast<std::size_t>(tirer(static_cast<int>(feuilles.size())))];
         const std::vector<int> chemin = ancetres(lignes, feuille);
-        for (int n : chemin)
-            if (!deplies[static_cast<std::size_t>(n)]) cliquerFleche(n);
-        // Out of view: the nodes unfolded above it are folded, from the lowest up.
-        for (int n = feuille - 1; n >= 0 && y(feuille) + pas / 2 > r.arbre->bas; --n)
-            if (deplies[static_cast<std::size_t>(n)] && visible(lignes, deplies, n) &&
+        // Out of view once its way is open: the nodes unfolded above it are folded first, from the
+        // lowest in view up.
+        for (int n = feuille - 1; n >= 0 && !enVueOuverte(feuille); --n)
+            if (deplies[static_cast<std::size_t>(n)] && visible(lignes, deplies, n) && enVue(n) &&
                 std::ranges::find(chemin, n) == chemin.end())
                 cliquerFleche(n);
-        if (y(feuille) + pas / 2 > r.arbre->bas) return noterFin(r, "feuille hors de vue");
+        for (int n : chemin) {
+            if (deplies[static_cast<std::size_t>(n)]) continue;
+            if (!enVue(n)) return noterFin(r, "feuille hors de vue");
+            cliquerFleche(n);
+        }
+        if (!enVue(feuille)) return noterFin(r, "feuille hors de vue");
         for (int fois = 0; fois < 2; ++fois) cliquer({x(feuille) + decalageTexte, y(feuille)});
+        const std::optional<std::string> arrive = arrivee(r.destination);
+        if (arrive) ++bilan_.arrivees[r.nom];
+        noterFin(r, arrive.value_or("ailleurs"));
         for (const Point& p : r.ensuite) cliquer(p);
-        if (r.versExercice249) noterFin(r, finExercice249());
     }
 
-    // The first question shows its three white choice cells, unless a message box asks first
-    // whether to leave the exercise under way.
-    std::string finExercice249()
+    // Where the leaf opened, when it is where the route leads: exercise 249's first question with
+    // its three white choice cells, unless a message box asks first whether to leave the exercise
+    // under way; a construction with its Suite button; a course page; for a vocabulary entry, its
+    // course page, its animation or the information window.
+    std::optional<std::string> lieu(Destination d)
+    {
+        const std::string page = pageAffichee();
+        switch (d) {
+        case Destination::exercice249:
+            if (seance_.boite()) return "boîte d'abandon";
+            if (page == "exercice" && seance_.pixel({256, 238}) == 0xFFFFFF && seance_.pixel({256, 283}) == 0xFFFFFF &&
+                seance_.pixel({256, 328}) == 0xFFFFFF)
+                return "première question";
+            break;
+        case Destination::construction:
+            // The button's edge, on the cream of the page.
+            if (page == "imagiciel" && clarte(seance_.pixel({boutonSuite.x, boutonSuite.y - 12})) < 600)
+                return "ouverte";
+            break;
+        case Destination::pageCours:
+            if (page == "cours") return "ouverte";
+            break;
+        case Destination::vocabulaire:
+            if (page == "cours") return "page de cours";
+            if (page == "imagiciel") return "animation";
+            if (seance_.fenetreInfo()) return "fenêtre d'information";
+            break;
+        }
+        return std::nullopt;
+    }
+
+    // Where the route arrived, when its destination shows within a second.
+    std::optional<std::string> arrivee(Destination d)
     {
         for (int essai = 0; essai < 20; ++essai) {
-            if (programme_->boite()) return "boîte d'abandon";
-            if (pageAffichee() == "exercice" && pixel({256, 238}) == 0xFFFFFF && pixel({256, 283}) == 0xFFFFFF &&
-                pixel({256, 328}) == 0xFFFFFF)
-                return "première question";
+            if (auto l = lieu(d)) return l;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
-        return "ailleurs";
+        return std::nullopt;
     }
 
     void noterFin(const Route& r, const std::string& fin)
@@ -624,33 +609,16 @@ private:
         const Point p = pointDans(b);
         const int choix = tirer(100);
         if (choix < 25) return cliquer(p);
-        bouger(p);
+        seance_.bouger(p);
         frapper(choix < 55 ? "Return" : choix < 85 ? "Escape" : choix < 93 ? "Tab" : "space");
     }
 
-    void signaler(const std::string& raison)
-    {
-        std::string etat;
-        if (programme_)
-            if (auto arret = programme_->arretPropre(10)) etat = " ; puis " + *arret;
-        std::cerr << "singe : ÉCHEC avec la graine " << graine_ << " à l'événement " << bilan_.evenements << " : "
-                  << raison << etat << "\nles derniers événements :\n";
-        for (const std::string& e : derniers_) std::cerr << "  " << e << '\n';
-        if (programme_) std::cerr << "la fin du journal du programme :\n" << programme_->finJournal() << '\n';
-        std::cerr << "pour rejouer : tests/parcours/singe.sh --graines " << graine_ << '-' << graine_
-                  << " --evenements " << options_.evenements << std::endl;
-    }
-
-    Display* ecran_;
-    const Clavier& clavier_;
+    Seance seance_;
     const Options& options_;
     unsigned graine_;
     Horloge::time_point fin_;
     std::mt19937 hasard_;
-    std::unique_ptr<ProgrammeObserve> programme_;
-    std::deque<std::string> derniers_;
     Bilan bilan_;
-    Horloge::time_point appuiQuitter_{};
     int boitesDeSuite_ = 0;
     // The height of a tree's row, once read.
     int pas_ = 0;
@@ -671,6 +639,8 @@ bool lireOptions(int argc, char** argv, Options& o)
             o.attente = std::atoi(argv[++i]);
         } else if (a == "--journal" && valeur) {
             o.journal = argv[++i];
+        } else if (a == "--rejouer" && valeur) {
+            o.rejeu = argv[++i];
         } else if (o.programme.empty() && a[0] != '-') {
             o.programme = a;
         } else {
@@ -682,6 +652,27 @@ bool lireOptions(int argc, char** argv, Options& o)
 
 int ignorerErreur(Display*, XErrorEvent*) { return 0; }
 
+// The events of a failing run played again, then the program closed as after a run.
+int rejouer(Display* ecran, const Clavier& clavier, const Options& o)
+{
+    Seance seance(ecran, clavier, o.programme, o.journal, o.attente);
+    try {
+        seance.rejouer(o.rejeu);
+        seance.fermer();
+    } catch (const Panne& panne) {
+        const int ligne = seance.ligneRejouee();
+        seance.signaler("en rejouant " + o.rejeu + (ligne > 0 ? ", à sa ligne " + std::to_string(ligne) : ""),
+                        panne.raison);
+        std::cerr << "pour rejouer ces événements : " << ligneRejeu(o, o.rejeu) << std::endl;
+        return 1;
+    } catch (const std::runtime_error& e) {
+        std::cerr << "singe : " << e.what() << '\n';
+        return 2;
+    }
+    std::cout << "singe : " << o.rejeu << " rejoué, rien trouvé" << std::endl;
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -689,7 +680,8 @@ int main(int argc, char** argv)
     Options options;
     if (!lireOptions(argc, argv, options)) {
         std::cerr << "usage: singe PROGRAMME [--graines A-B] [--evenements N] [--duree SECONDES] "
-                     "[--attente SECONDES] [--journal FICHIER]\n";
+                     "[--attente SECONDES] [--journal FICHIER]\n"
+                     "       singe PROGRAMME --rejouer FICHIER [--attente SECONDES] [--journal FICHIER]\n";
         return 2;
     }
     Display* ecran = XOpenDisplay(nullptr);
@@ -702,6 +694,7 @@ int main(int argc, char** argv)
     XSetErrorHandler(ignorerErreur);
     fcntl(ConnectionNumber(ecran), F_SETFD, FD_CLOEXEC);
     const Clavier clavier(ecran, touches, nombreTouches);
+    if (!options.rejeu.empty()) return rejouer(ecran, clavier, options);
     const auto fin = options.duree > 0 ? Horloge::now() + std::chrono::seconds(options.duree) : Horloge::time_point::max();
     Bilan total;
     unsigned graine = options.premiere;
@@ -711,13 +704,15 @@ int main(int argc, char** argv)
         total.ajouter(singe.bilan());
     }
     std::cout << "singe : graines " << options.premiere << " à " << graine - 1 << ", " << total << std::endl;
-    // A route that never reaches its exercise no longer sends the monkey where it means to go.
-    const int arrivees =
-        total.fins["exercice 249 : première question"] + total.fins["exercice 249 : boîte d'abandon"];
-    if (total.routes["exercice 249"] >= 5 && arrivees == 0) {
-        std::cerr << "singe : ÉCHEC, la route vers l'exercice 249 n'y mène jamais\n";
-        return 1;
-    }
+    // A route that never arrives no longer sends the monkey where it means to go.
+    bool arrivent = true;
+    for (const Route& r : routes)
+        if (const int prises = total.routes[r.nom]; prises >= routesAvantVerdict && total.arrivees[r.nom] == 0) {
+            std::cerr << "singe : ÉCHEC, la route vers " << r.nom << ", prise " << prises
+                      << " fois, n'arrive jamais\n";
+            arrivent = false;
+        }
+    if (!arrivent) return 1;
     std::cout << "singe : rien trouvé" << std::endl;
     XCloseDisplay(ecran);
     return 0;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The seeded monkey on the program built with the sanitizers, on a virtual screen of its own:
 #   tests/parcours/singe.sh [--graines A-B] [--evenements N] [--duree SECONDES] [--attente SECONDES]
+#   tests/parcours/singe.sh --rejouer FICHIER [--attente SECONDES]
 # (--programme and --singe name other builds than build-san). The program's output goes to
-# singe-programme.log beside the monkey; a fault is reported with the seed and the last events.
+# singe-programme.log beside the monkey; a fault is reported with the seed and the last events, and
+# the events sent with that seed, kept beside the log, are what --rejouer plays again.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/../.." && pwd)
 programme=$racine/build-san/shell/vastrelle
