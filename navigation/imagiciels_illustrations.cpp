@@ -101,8 +101,7 @@ void preparerImagicielDiagramme(TdonneesCommunes& d, int disque)
 void preparerImagicielPave(TdonneesCommunes& d)
 {
     d.titreImagiciel = "Illustration du volume du pavé";
-    // Chapter codes count from 2 for chapter 1: this is chapter 13, the volumes.
-    d.chapitreImagiciel = 14;
+    d.chapitreImagiciel = 13;
     placerZone(*d.surfaceFigureImagiciel, 15, 170, 760, 320);
     Tfigure& f = *d.surfaceFigureImagiciel;
     f.echelle = 36;
