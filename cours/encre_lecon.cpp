@@ -50,12 +50,6 @@ private:
     std::vector<bool> encre_;
 };
 
-// What one check paints of a surface: the objects it shows, and whether the instruments are out.
-struct TvueObjets {
-    bool (*montre)(const Tobjet& o);
-    bool outils;
-};
-
 bool estPoint(const Tobjet& o) { return o.classe == affPoint; }
 bool aUnBout(const Tobjet& o) { return o.classe != affDroite && o.classe != affDemiDroite; }
 bool toutObjet(const Tobjet&) { return true; }
@@ -63,32 +57,6 @@ bool toutObjet(const Tobjet&) { return true; }
 constexpr TvueObjets vueEntiere{toutObjet, true};
 // A protractor's body is checked by its circle, for its reference line runs across the box.
 constexpr TvueObjets vueBouts{aUnBout, false};
-
-// A surface shown as a check sees it, put back as it was at the end of the scope.
-class TvueSurface {
-public:
-    TvueSurface(Tfigure& f, const TvueObjets& vue) : f_(f), nbOutils_(f.nbOutils)
-    {
-        for (int i = 1; i <= f.nbObjets; ++i) {
-            Tobjet& o = *f.objets[i];
-            visibles_.push_back(o.visible);
-            o.visible = o.visible && vue.montre(o);
-        }
-        if (!vue.outils) f.nbOutils = 0;
-    }
-    ~TvueSurface()
-    {
-        for (int i = 1; i <= f_.nbObjets; ++i) f_.objets[i]->visible = visibles_[static_cast<std::size_t>(i - 1)];
-        f_.nbOutils = nbOutils_;
-    }
-    TvueSurface(const TvueSurface&) = delete;
-    TvueSurface& operator=(const TvueSurface&) = delete;
-
-private:
-    Tfigure& f_;
-    int nbOutils_;
-    std::vector<bool> visibles_;
-};
 
 // The surface on white, unclipped, with `marge` pixels of room on each side.
 Tmasque peindre(Tfigure& f, const TvueObjets& vue, int largeur, int hauteur, int marge)

@@ -36,30 +36,8 @@ bool montreQuelqueChose(const Tfigure& f, const Tobjet& o)
     return true;
 }
 
-// What a layer paints besides its objects: its instruments and axes, on no background.
-class TresteSeul {
-public:
-    explicit TresteSeul(Tfigure& f) : f_(f), fond_(f.fondPeint)
-    {
-        f.fondPeint = false;
-        for (int i = 1; i <= f.nbObjets; ++i) {
-            visibles_.push_back(f.objets[i]->visible);
-            f.objets[i]->visible = false;
-        }
-    }
-    ~TresteSeul()
-    {
-        f_.fondPeint = fond_;
-        for (int i = 1; i <= f_.nbObjets; ++i) f_.objets[i]->visible = visibles_[static_cast<std::size_t>(i - 1)];
-    }
-    TresteSeul(const TresteSeul&) = delete;
-    TresteSeul& operator=(const TresteSeul&) = delete;
-
-private:
-    Tfigure& f_;
-    bool fond_;
-    std::vector<bool> visibles_;
-};
+bool aucunObjet(const Tobjet&) { return false; }
+bool toutObjet(const Tobjet&) { return true; }
 
 // A point's name alone, its marker taken off for the time of the scope.
 class TnomSeul {
@@ -78,7 +56,8 @@ private:
 void peindreAuteur(Tfigure& f, Canevas& canevas, int objet, bool lettres)
 {
     if (objet == 0) {
-        const TresteSeul reste(f);
+        // What a layer paints besides its objects: its instruments and axes.
+        const TvueSurface reste(f, {aucunObjet, true});
         dessinerFigure(f, canevas);
         return;
     }
@@ -300,15 +279,13 @@ private:
         QPainter peintre(&image);
         for (const TcoucheEncre& k : couches_) {
             Tfigure& f = *k.surface;
-            const bool fond = f.fondPeint;
-            f.fondPeint = false;
+            const TvueSurface vue(f, {toutObjet, true});
             peintre.save();
             peintre.translate(k.x, k.y);
             peintre.setClipRect(0, 0, f.largeur, f.hauteur);
             CanevasQt canevas(peintre);
             dessinerFigure(f, canevas);
             peintre.restore();
-            f.fondPeint = fond;
         }
         return image;
     }
@@ -376,6 +353,24 @@ private:
 };
 
 }  // namespace
+
+TvueSurface::TvueSurface(Tfigure& f, const TvueObjets& vue) : f_(f), nbOutils_(f.nbOutils), fondPeint_(f.fondPeint)
+{
+    for (int i = 1; i <= f.nbObjets; ++i) {
+        Tobjet& o = *f.objets[i];
+        visibles_.push_back(o.visible);
+        o.visible = o.visible && vue.montre(o);
+    }
+    if (!vue.outils) f.nbOutils = 0;
+    f.fondPeint = false;
+}
+
+TvueSurface::~TvueSurface()
+{
+    for (int i = 1; i <= f_.nbObjets; ++i) f_.objets[i]->visible = visibles_[static_cast<std::size_t>(i - 1)];
+    f_.nbOutils = nbOutils_;
+    f_.fondPeint = fondPeint_;
+}
 
 std::optional<TfauteEncre> chercherFauteEncre(std::span<const TcoucheEncre> couches, int largeur, int hauteur)
 {

@@ -48,6 +48,28 @@ struct TfauteEncre {
 
 inline constexpr int blancAutourDesTextes = 2;
 
+// What a check paints of a surface: the objects it lets through, its instruments or not.
+struct TvueObjets {
+    bool (*montre)(const Tobjet& o);
+    bool outils;
+};
+
+// A surface as a check sees it, without its background, put back as it was at the end of the
+// scope.
+class TvueSurface {
+public:
+    TvueSurface(Tfigure& f, const TvueObjets& vue);
+    ~TvueSurface();
+    TvueSurface(const TvueSurface&) = delete;
+    TvueSurface& operator=(const TvueSurface&) = delete;
+
+private:
+    Tfigure& f_;
+    int nbOutils_;
+    bool fondPeint_;
+    std::vector<bool> visibles_;
+};
+
 // The first fault of the drawing made of these layers, painted one over the other in their order
 // into a picture of this size; none when it keeps the rule.
 std::optional<TfauteEncre> chercherFauteEncre(std::span<const TcoucheEncre> couches, int largeur,
